@@ -1,0 +1,172 @@
+#include "Level.hpp"
+
+#include "LevelRules.hpp"
+#include "shell/Assets.hpp"
+#include "shell/Pointer.hpp"
+#include "shell/ScreenIndex.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <iostream>
+#include <string>
+
+namespace {
+constexpr const char* kBackground = "../Images/fundo.bmp";
+constexpr const char* kLabel = "Tempo restante:";
+constexpr unsigned kTextSize = 40;
+const sf::Vector2f kLabelPosition{473, 0};
+const sf::Vector2f kCountdownPosition{730, 0};
+// The list strip under the scene; the steps between slots are 60, 60, 70, 70.
+const std::array<sf::Vector2f, kListSlots> kSlotPositions{
+    {{370, 490}, {430, 490}, {490, 490}, {560, 490}, {630, 490}}};
+
+void setUpText(sf::Text& text, const sf::Font& font, const std::string& string, sf::Vector2f position)
+{
+    text.setFont(font);
+    text.setString(string);
+    text.setFillColor(sf::Color::Black);
+    text.setPosition(position);
+    text.setCharacterSize(kTextSize);
+}
+}  // namespace
+
+Level::Level(const LevelData& levelData) : data(levelData), tempo(levelData.timeLimit)
+{
+    for (int i = 0; i < data.objectCount; ++i) {
+        objetos[i].id = i + 1;
+        escondido[i] = true;
+    }
+    slotAtivo.fill(true);
+}
+
+int Level::Run(sf::RenderWindow& window)
+{
+    load();
+    while (window.isOpen()) {
+        // Handle events
+        sf::Event event;
+        while (window.pollEvent(event)) {
+            if (const auto next = handleEvent(event, samplePointer(window), window))
+                return *next;
+        }
+
+        update();
+
+        // Draw the scene; a window closed during this frame shows nothing.
+        if (window.isOpen()) {
+            draw(window);
+            window.display();
+        }
+
+        if (const auto next = finished())
+            return *next;
+    }
+    return screen::kQuit;
+}
+
+void Level::load()
+{
+    const int count = data.objectCount;
+    const auto inLoadOrder = [&](auto&& load) {
+        for (int n = 0; n < count; ++n)
+            load(data.loadOrder[n] - 1);
+    };
+
+    loadFont(fonte, asset::kFont);
+    setUpText(textoTempo, fonte, std::to_string(tempo), kCountdownPosition);
+    setUpText(textoRotulo, fonte, kLabel, kLabelPosition);
+
+    loadTexture(backgroundTexture, kBackground);
+    fundo.setTexture(backgroundTexture);
+
+    inLoadOrder([&](int i) { loadTexture(hiddenTextures[i], data.objects[i].hiddenImage); });
+    for (int i = 0; i < count; ++i) {
+        sf::Sprite sprite(hiddenTextures[i]);
+        sprite.setPosition(data.objects[i].x, data.objects[i].y);
+        hiddenSprites.push_back(sprite);
+        hiddenBounds.push_back(sprite.getGlobalBounds());
+    }
+
+    inLoadOrder([&](int i) { loadTexture(listTextures[i], data.objects[i].listImage); });
+    // A slot keeps the size of the picture it starts with, so list pictures
+    // of one size show whole in every slot.
+    for (int k = 0; k < kListSlots && k < count; ++k) {
+        listSlots[k].setTexture(listTextures[k]);
+        listSlots[k].setPosition(kSlotPositions[k]);
+    }
+
+    for (int i = 0; i < count; ++i)
+        fila.Insere(objetos[i]);
+}
+
+std::optional<int> Level::handleEvent(const sf::Event& event, sf::Vector2i pointer, sf::Window& window)
+{
+    mouseX = pointer.x;
+    mouseY = pointer.y;
+    switch (event.type) {
+    case sf::Event::KeyReleased:
+        if (event.key.code == sf::Keyboard::Escape)
+            return screen::kMainMenu;
+        break;
+    case sf::Event::MouseButtonPressed:
+        if (event.mouseButton.button == sf::Mouse::Left)
+            press(pointer);
+        break;
+    case sf::Event::Closed:
+        window.close();
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+void Level::press(sf::Vector2i pointer)
+{
+    std::cout << rules::pressLine(data.pressLine, pointer) << std::endl;
+    const sf::Vector2f point(static_cast<float>(pointer.x), static_cast<float>(pointer.y));
+    if (const std::int32_t found = rules::findAt(fila, hiddenBounds, point)) {
+        std::cout << "Retirou " << found << std::endl;
+        escondido[found - 1] = false;
+    }
+}
+
+void Level::update()
+{
+    // Countdown
+    if (rules::countdownStep(tempo, relogio.getElapsedTime().asSeconds())) {
+        textoTempo.setString(std::to_string(tempo));
+        relogio.restart();
+    }
+
+    // The list shows the next five objects; a slot left empty stays gone.
+    const auto shown = rules::listSlots(fila);
+    for (int k = 0; k < kListSlots; ++k) {
+        if (shown[k] == 0)
+            slotAtivo[k] = false;
+        else
+            listSlots[k].setTexture(listTextures[shown[k] - 1]);
+    }
+}
+
+void Level::draw(sf::RenderTarget& target) const
+{
+    target.clear(sf::Color::White);
+    target.draw(fundo);
+    for (std::size_t i = 0; i < hiddenSprites.size(); ++i) {
+        if (escondido[i])
+            target.draw(hiddenSprites[i]);
+    }
+    for (int k = 0; k < kListSlots; ++k) {
+        if (slotAtivo[k])
+            target.draw(listSlots[k]);
+    }
+    target.draw(textoTempo);
+    target.draw(textoRotulo);
+}
+
+std::optional<int> Level::finished()
+{
+    return rules::outcome(fila, tempo);
+}

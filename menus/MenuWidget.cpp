@@ -1,0 +1,62 @@
+#include "MenuWidget.hpp"
+
+#include "shell/Assets.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <iostream>
+
+int menuChoiceAt(int x, int y)
+{
+    // The rows do not overlap, so the first box that holds the point is the only one.
+    for (int choice = 1; choice <= 3; ++choice) {
+        if (kMenuBoxes[choice - 1].contains(x, y))
+            return choice;
+    }
+    return 0;
+}
+
+template <const MenuLayout& layout>
+MenuWidget<layout>::MenuWidget(float /*width*/, float /*height*/)
+{
+    loadFont(font, asset::kFont);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const MenuItem& spec = layout.items[i];
+        if (spec.text == nullptr)
+            continue;
+        items[i].setFont(font);
+        items[i].setFillColor(sf::Color(layout.normalColour));
+        items[i].setString(spec.text);
+        items[i].setPosition(spec.x, spec.y);
+        items[i].setCharacterSize(spec.characterSize);
+    }
+}
+
+template <const MenuLayout& layout>
+void MenuWidget<layout>::draw(sf::RenderWindow& window)
+{
+    if (!layout.drawsItems)
+        return;
+    for (const sf::Text& text : items)
+        window.draw(text);
+}
+
+template <const MenuLayout& layout>
+void MenuWidget<layout>::Position(int x, int y)
+{
+    hoveredItem = menuChoiceAt(x, y);
+    for (int choice = 1; choice <= 3; ++choice)
+        items[choice].setFillColor(choice == hoveredItem ? sf::Color::Red : sf::Color(layout.normalColour));
+}
+
+template <const MenuLayout& layout>
+int MenuWidget<layout>::GetPressedItem(int x, int y)
+{
+    if (const int choice = menuChoiceAt(x, y))
+        pressedItem = layout.firstNumber + choice - 1;
+    std::cout << pressedItem << std::endl;
+    return pressedItem;
+}
+
+template class MenuWidget<kMainMenuLayout>;
+template class MenuWidget<kLevelMenuLayout>;

@@ -1,0 +1,25 @@
+#include "Assets.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <iostream>
+
+namespace {
+bool report(bool loaded)
+{
+    if (!loaded)
+        std::cout << "Error" << std::endl;
+    return loaded;
+}
+}  // namespace
+
+bool loadTexture(sf::Texture& texture, const char* path)
+{
+    return report(texture.loadFromFile(path));
+}
+
+bool loadFont(sf::Font& font, const char* path)
+{
+    return report(font.loadFromFile(path));
+}

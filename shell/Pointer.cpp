@@ -1,0 +1,17 @@
+#include "Pointer.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Window/Mouse.hpp>
+
+#include <cmath>
+
+sf::Vector2i samplePointer(const sf::RenderWindow& window)
+{
+    const sf::Vector2i pixel = sf::Mouse::getPosition(window);
+    // A closed or zero-sized window has no view to map through.
+    const sf::Vector2u size = window.getSize();
+    if (!window.isOpen() || size.x == 0 || size.y == 0)
+        return pixel;
+    const sf::Vector2f scene = window.mapPixelToCoords(pixel);
+    return {static_cast<int>(std::floor(scene.x)), static_cast<int>(std::floor(scene.y))};
+}

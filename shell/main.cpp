@@ -1,0 +1,83 @@
+#include "Assets.hpp"
+#include "Console.hpp"
+#include "ScreenIndex.hpp"
+#include "cScreen.hpp"
+
+#include "gameplay/LevelScreens.hpp"
+#include "menus/ResultScreen.hpp"
+#include "menus/howto.hpp"
+#include "menus/mainmenu.hpp"
+#include "menus/play.hpp"
+
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <array>
+#include <locale>
+#include <memory>
+
+namespace {
+constexpr unsigned kWindowWidth = 800;
+constexpr unsigned kWindowHeight = 600;
+constexpr unsigned kBitsPerPixel = 32;
+constexpr unsigned kFrameRateLimit = 60;
+
+// A fresh screen for a screen index, so that every visit starts from the
+// screen's initial state. Index 3 (exit) and the negative ones have no screen.
+std::unique_ptr<cScreen> makeScreen(int index)
+{
+    switch (index) {
+    case screen::kMainMenu: return std::make_unique<mainmenu>();
+    case screen::kLevelSelection: return std::make_unique<play>();
+    case screen::kHowToPlay: return std::make_unique<howto>();
+    case screen::kLevel1: return std::make_unique<nivel1>();
+    case screen::kLevel2: return std::make_unique<nivel2>();
+    case screen::kLevel3: return std::make_unique<nivel3>();
+    case screen::kWon: return std::make_unique<ganhou>();
+    case screen::kLost: return std::make_unique<perdeu>();
+    default: return nullptr;
+    }
+}
+}  // namespace
+
+int main()
+{
+    hideConsoleWindow();
+
+    // Declared in this order so that the music stops before the window goes.
+    std::array<std::unique_ptr<cScreen>, screen::kCount> screens;
+    int current = screen::kMainMenu;
+
+    sf::RenderWindow window(sf::VideoMode(kWindowWidth, kWindowHeight, kBitsPerPixel),
+                            sf::String("Sunken Finds", std::locale()),
+                            sf::Style::Titlebar | sf::Style::Resize | sf::Style::Close,
+                            sf::ContextSettings());
+    // Redrawing a still picture thousands of times a second would only burn a CPU core.
+    window.setFramerateLimit(kFrameRateLimit);
+
+    // Without the music file the game simply runs silent.
+    sf::Music music;
+    music.openFromFile(asset::kMusic);
+    music.setLoop(true);
+    music.play();
+
+    for (int index = 0; index < screen::kCount; ++index)
+        screens[index] = makeScreen(index);
+
+    // Run the screen of the current index; rebuild the screen it hands over to.
+    while (current >= 0) {
+        current = screens[current] ? screens[current]->Run(window) : screen::kQuit;
+        if (current == screen::kExit) {
+            window.close();
+            break;
+        }
+        if (current >= 0 && current < screen::kCount)
+            screens[current] = makeScreen(current);
+        else if (current >= screen::kCount)
+            current = screen::kQuit;
+    }
+
+    for (auto slot = screens.rbegin(); slot != screens.rend(); ++slot)
+        slot->reset();
+    return -1;
+}
