@@ -47,7 +47,10 @@ int Level::Run(sf::RenderWindow& window)
         // Handle events
         sf::Event event;
         while (window.pollEvent(event)) {
-            if (const auto next = handleEvent(event, samplePointer(window), window))
+            const sf::Vector2i pointer = samplePointer(window);
+            if (event.type == sf::Event::Closed)
+                window.close();  // the frame still ends as usual
+            else if (const auto next = handleEvent(event, pointer))
                 return *next;
         }
 
@@ -100,7 +103,7 @@ void Level::load()
         fila.Insere(objetos[i]);
 }
 
-std::optional<int> Level::handleEvent(const sf::Event& event, sf::Vector2i pointer, sf::Window& window)
+std::optional<int> Level::handleEvent(const sf::Event& event, sf::Vector2i pointer)
 {
     mouseX = pointer.x;
     mouseY = pointer.y;
@@ -112,9 +115,6 @@ std::optional<int> Level::handleEvent(const sf::Event& event, sf::Vector2i point
     case sf::Event::MouseButtonPressed:
         if (event.mouseButton.button == sf::Mouse::Left)
             press(pointer);
-        break;
-    case sf::Event::Closed:
-        window.close();
         break;
     default:
         break;

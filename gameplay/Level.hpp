@@ -17,7 +17,6 @@ namespace sf {
 class Event;
 class RenderTarget;
 class RenderWindow;
-class Window;
 }  // namespace sf
 
 // The one level mechanic: a scene with hidden objects to find in a fixed
@@ -34,7 +33,7 @@ public:
 
     // The steps of Run, one by one.
     void load();
-    std::optional<int> handleEvent(const sf::Event& event, sf::Vector2i pointer, sf::Window& window);
+    std::optional<int> handleEvent(const sf::Event& event, sf::Vector2i pointer);
     void update();
     void draw(sf::RenderTarget& target) const;
     std::optional<int> finished();
