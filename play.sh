@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Sunken Finds (installing what is missing) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+install_packages "${BUILD_PACKAGES[@]}"
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DSUNKEN_TESTS=OFF >/dev/null
+cmake --build build -j"$(nproc)"
+# The game reads its pictures, font and music from ../ of where it starts.
+cd build
+exec ./sunken-finds
