@@ -13,5 +13,10 @@ sf::Vector2i samplePointer(const sf::RenderWindow& window)
     if (!window.isOpen() || size.x == 0 || size.y == 0)
         return pixel;
     const sf::Vector2f scene = window.mapPixelToCoords(pixel);
-    return {static_cast<int>(std::floor(scene.x)), static_cast<int>(std::floor(scene.y))};
+    // The mapping is done in float and can land a hair below a whole number
+    // (446.99997 for pixel 447 at the original size): nudge before rounding
+    // down, so that an unstretched window reports exactly its pixels.
+    constexpr float kRoundingSlack = 1e-3f;
+    return {static_cast<int>(std::floor(scene.x + kRoundingSlack)),
+            static_cast<int>(std::floor(scene.y + kRoundingSlack))};
 }
