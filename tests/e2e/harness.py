@@ -335,6 +335,8 @@ class Game:
         if self.running():
             self.process.kill()
             self.process.wait()
+        self._reader.join(5)
+        self.process.stdout.close()
         self.xserver.close()
         if self.tree:
             self.tree.close()
