@@ -42,9 +42,11 @@ int mainmenu::Run(sf::RenderWindow& window)
 
         if (!window.isOpen())
             break;
-        // Draw the menu
-        window.clear(sf::Color::Black);
-        window.draw(background);
+        // Draw the menu. The background is opaque: drawn without blending it
+        // gives the same pixels as blended over a cleared frame, for less work
+        if (!fillsScene(backgroundTexture))
+            window.clear(sf::Color::Black);
+        window.draw(background, sf::BlendNone);
         menu.draw(window);
         window.display();
     }

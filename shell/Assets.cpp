@@ -23,3 +23,10 @@ bool loadFont(sf::Font& font, const char* path)
 {
     return report(font.loadFromFile(path));
 }
+
+bool fillsScene(const sf::Texture& picture)
+{
+    constexpr unsigned kSceneWidth = 800;
+    constexpr unsigned kSceneHeight = 600;
+    return picture.getSize().x >= kSceneWidth && picture.getSize().y >= kSceneHeight;
+}

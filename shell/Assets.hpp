@@ -10,6 +10,11 @@ class Texture;
 bool loadTexture(sf::Texture& texture, const char* path);
 bool loadFont(sf::Font& font, const char* path);
 
+// Whether a picture drawn at the origin covers the whole 800 x 600 scene, so
+// that a frame that starts with it (opaque, drawn without blending) needs no
+// clear: every pixel is replaced anyway.
+bool fillsScene(const sf::Texture& picture);
+
 namespace asset {
 constexpr const char* kFont = "../Fonts/PirataOne-Regular.ttf";
 constexpr const char* kMenuBackground = "../Images/fundo_inicio.bmp";

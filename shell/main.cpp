@@ -65,8 +65,12 @@ int main()
         screens[index] = makeScreen(index);
 
     // Run the screen of the current index; rebuild the screen it hands over to.
+    // The screen that hands over goes at once, with its pictures and font,
+    // rather than at its next visit, so that left screens hold no memory.
     while (current >= 0) {
-        current = screens[current] ? screens[current]->Run(window) : screen::kQuit;
+        const int next = screens[current] ? screens[current]->Run(window) : screen::kQuit;
+        screens[current].reset();
+        current = next;
         if (current == screen::kExit) {
             window.close();
             break;
