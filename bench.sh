@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds Sunken Finds in Release and measures it: screen entry, frame cost,
+# idle CPU, start-up and peak memory, each next to a floor of what SFML alone
+# needs for the same work (README.md, "Performance"). Prints one table.
+#
+#   ./bench.sh                 15 entry rounds, 7 frame rounds, 3 idle rounds, 3 real-game runs
+#   BENCH_QUICK=1 ./bench.sh   fewer of each
+set -euo pipefail
+trap 'echo "bench.sh: failed at line $LINENO" >&2' ERR
+cd "$(dirname "$0")"
+source scripts/packages.sh
+install_packages "${BUILD_PACKAGES[@]}" xvfb xauth python3-xlib python3-pil libgl1-mesa-dri
+
+build=build-bench
+cmake -S . -B $build -DCMAKE_BUILD_TYPE=Release -DSUNKEN_TESTS=OFF -DSUNKEN_WERROR=ON >/dev/null
+cmake --build $build -j"$(nproc)" >/dev/null
+
+runs=(15 7 3) startups=9 games=3
+[ -n "${BENCH_QUICK:-}" ] && runs=(5 3 1) startups=3 games=1
+
+displayfd=$(mktemp)
+Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$displayfd" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$displayfd"' EXIT
+for _ in $(seq 100); do
+  [ -s "$displayfd" ] && break
+  sleep 0.1
+done
+[ -s "$displayfd" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$displayfd")"
+export ALSOFT_DRIVERS=null  # no sound card here: the music plays into nothing
+
+# SFML says this of every window under Xvfb; anything else on stderr is shown.
+quiet() { "$@" 2> >(grep -v '^Setting vertical sync not supported$' >&2); }
+
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+# The game and the bench read ../Fonts, ../Images, ../Sounds from where they run.
+cd $build
+screens=$(quiet ./bench/sunken-bench "${runs[@]}")
+startup=$(quiet ./bench/sunken-bench --startup ./sunken-finds "$PWD/bench/libsunken-first-frame.so" $startups)
+rss_floor=$(quiet ./bench/sunken-bench --bare)
+cd ..
+read -r _ idle_menu idle_level3 <<<"$(grep '^#idle-floor' <<<"$screens")"
+real=$(SUNKEN_GAME="$PWD/$build/sunken-finds" PYTHONDONTWRITEBYTECODE=1 \
+  /usr/bin/python3 bench/realgame.py $games "$idle_menu" "$idle_level3" "$rss_floor")
+
+echo "| figure | measured | floor | ratio | goal |"
+echo "|---|---|---|---|---|"
+grep '^|' <<<"$screens"
+echo "$startup"
+echo "$real"
+echo
+echo "Medians. Load average (1, 5, 15 min) before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores."

@@ -1,0 +1,388 @@
+// Times every screen of the game in this process, with the game's own code:
+// the link wraps sf::Window::display and isOpen, the draws and the loads
+// (CMakeLists.txt), so the screens run unchanged while the bench watches.
+// Run from the build directory, like the game:
+//   sunken-bench [entry-runs frame-runs idle-runs]  table rows, then "#idle-floor MENU LEVEL3"
+//   sunken-bench --startup GAME SHIM RUNS           exec to first frame, of GAME and of --bare
+//   sunken-bench --bare                             one picture and a text, 60 frames; VmHWM in MB
+#include "gameplay/LevelScreens.hpp"
+#include "menus/ResultScreen.hpp"
+#include "menus/howto.hpp"
+#include "menus/mainmenu.hpp"
+#include "menus/play.hpp"
+
+#include <SFML/Graphics.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <deque>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#define CAT(a, b) a##b
+#define REAL(symbol) CAT(__real_, symbol)
+#define WRAP(symbol) CAT(__wrap_, symbol)
+#define DISPLAY _ZN2sf6Window7displayEv
+#define IS_OPEN _ZNK2sf6Window6isOpenEv
+#define DRAW _ZN2sf12RenderTarget4drawERKNS_8DrawableERKNS_12RenderStatesE
+#define CLEAR _ZN2sf12RenderTarget5clearERKNS_5ColorE
+#define LOAD_TEXTURE _ZN2sf7Texture12loadFromFileERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEERKNS_4RectIiEE
+#define LOAD_FONT _ZN2sf4Font12loadFromFileERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE
+
+namespace {
+using Clock = std::chrono::steady_clock;
+constexpr int kWarmFrames = 10;  // frames shown before the count starts
+constexpr int kCountedFrames = 120;
+constexpr double kIdleSeconds = 4;
+
+double ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+struct Load {
+    bool font;
+    std::string path;
+};
+
+// A clear (drawable == nullptr) or a draw, as the screen made it.
+struct Call {
+    sf::RenderTarget* target;
+    const sf::Drawable* drawable;
+    sf::RenderStates states;
+    sf::Color colour;
+};
+
+enum class Watch { EntryOnly, Frames, Idle };
+
+// What the wrapped functions see while a screen runs.
+struct Probe {
+    bool active = false;
+    Watch watch = Watch::EntryOnly;
+    bool stop = false;  // the window now reads as closed to the screen
+    bool loadFailed = false;
+    int frames = 0;
+    Clock::time_point lastLoadEnd, firstDisplayCall, firstFrame, countStart;
+    double frameMs = 0, bareFrameMs = 0, bareIdleShare = 0;
+    std::vector<Call> calls;  // of the frame being drawn
+    std::vector<Load> loads;
+};
+Probe probe;
+}  // namespace
+
+extern "C" {
+void REAL(DISPLAY)(sf::Window* window);
+bool REAL(IS_OPEN)(const sf::Window* window);
+void REAL(DRAW)(sf::RenderTarget* target, const sf::Drawable& drawable, const sf::RenderStates& states);
+void REAL(CLEAR)(sf::RenderTarget* target, const sf::Color& colour);
+bool REAL(LOAD_TEXTURE)(sf::Texture* texture, const std::string& path, const sf::IntRect& area);
+bool REAL(LOAD_FONT)(sf::Font* font, const std::string& path);
+}
+
+namespace {
+void noteLoad(bool font, const std::string& path, bool loaded)
+{
+    if (!probe.active)
+        return;
+    probe.loads.push_back({font, path});
+    probe.loadFailed |= !loaded;
+    probe.lastLoadEnd = Clock::now();
+}
+
+// The recorded frame again: the same clears and draws of the same objects and
+// display(), with nothing of the screen's loop around them.
+void replay(sf::Window* window, int frames)
+{
+    for (int i = 0; i < frames; ++i) {
+        for (const Call& call : probe.calls) {
+            if (call.drawable == nullptr)
+                REAL(CLEAR)(call.target, call.colour);
+            else
+                REAL(DRAW)(call.target, *call.drawable, call.states);
+        }
+        REAL(DISPLAY)(window);
+    }
+}
+}  // namespace
+
+extern "C" {
+bool WRAP(LOAD_TEXTURE)(sf::Texture* texture, const std::string& path, const sf::IntRect& area)
+{
+    const bool loaded = REAL(LOAD_TEXTURE)(texture, path, area);
+    noteLoad(false, path, loaded);
+    return loaded;
+}
+
+bool WRAP(LOAD_FONT)(sf::Font* font, const std::string& path)
+{
+    const bool loaded = REAL(LOAD_FONT)(font, path);
+    noteLoad(true, path, loaded);
+    return loaded;
+}
+
+void WRAP(DRAW)(sf::RenderTarget* target, const sf::Drawable& drawable, const sf::RenderStates& states)
+{
+    if (probe.active)
+        probe.calls.push_back({target, &drawable, states, sf::Color()});
+    REAL(DRAW)(target, drawable, states);
+}
+
+void WRAP(CLEAR)(sf::RenderTarget* target, const sf::Color& colour)
+{
+    if (probe.active)
+        probe.calls.push_back({target, nullptr, sf::RenderStates::Default, colour});
+    REAL(CLEAR)(target, colour);
+}
+
+// Once the probe has seen what it wants the window reads as closed, so the
+// screen's loop ends at its next test; it stays open for the next screen.
+bool WRAP(IS_OPEN)(const sf::Window* window)
+{
+    return !probe.stop && REAL(IS_OPEN)(window);
+}
+
+void WRAP(DISPLAY)(sf::Window* window)
+{
+    if (probe.active && probe.frames == 0)
+        probe.firstDisplayCall = Clock::now();
+    REAL(DISPLAY)(window);
+    if (!probe.active)
+        return;
+    const Clock::time_point now = Clock::now();
+    if (++probe.frames == 1)
+        probe.firstFrame = now;
+    if (probe.frames == kWarmFrames)
+        probe.countStart = now;
+    if (probe.watch == Watch::EntryOnly) {
+        probe.stop = true;
+    } else if (probe.watch == Watch::Frames && probe.frames == kWarmFrames + kCountedFrames) {
+        probe.frameMs = ms(now - probe.countStart) / kCountedFrames;
+        const Clock::time_point bareStart = Clock::now();
+        replay(window, kCountedFrames);
+        probe.bareFrameMs = ms(Clock::now() - bareStart) / kCountedFrames;
+        probe.stop = true;
+    } else if (probe.watch == Watch::Idle && probe.frames == kWarmFrames) {
+        // The same frame under the game's 60 fps cap: the CPU that the picture alone costs.
+        window->setFramerateLimit(60);
+        const std::clock_t cpu = std::clock();  // every thread of the process
+        const Clock::time_point start = Clock::now();
+        replay(window, static_cast<int>(60 * kIdleSeconds));
+        const double cpuMs = static_cast<double>(std::clock() - cpu) * 1000 / CLOCKS_PER_SEC;
+        probe.bareIdleShare = cpuMs / ms(Clock::now() - start);
+        window->setFramerateLimit(0);
+        probe.stop = true;
+    }
+    probe.calls.clear();
+}
+}  // extern "C"
+
+namespace {
+struct ScreenCase {
+    const char* name;
+    std::unique_ptr<cScreen> (*make)();
+    std::vector<Load> loads{};  // seen on its first run
+    std::vector<double> entry{}, loading{}, drawing{}, display{}, loadFloor{}, frame{}, frameFloor{}, idleFloor{};
+};
+
+template <class Screen>
+std::unique_ptr<cScreen> make()
+{
+    return std::make_unique<Screen>();
+}
+
+void runScreen(ScreenCase& screen, sf::RenderWindow& window, Watch watch)
+{
+    std::unique_ptr<cScreen> instance = screen.make();
+    probe = Probe();
+    probe.active = true;
+    probe.watch = watch;
+    const Clock::time_point start = Clock::now();
+    instance->Run(window);
+    probe.active = false;
+    probe.stop = false;
+    if (probe.frames == 0 || probe.loadFailed || !window.isOpen()) {
+        std::fprintf(stderr, "sunken-bench: %s did not run through (a file missing?)\n", screen.name);
+        std::exit(1);
+    }
+    if (watch == Watch::EntryOnly) {
+        screen.entry.push_back(ms(probe.firstFrame - start));
+        screen.loading.push_back(ms(probe.lastLoadEnd - start));
+        screen.drawing.push_back(ms(probe.firstDisplayCall - probe.lastLoadEnd));
+        screen.display.push_back(ms(probe.firstFrame - probe.firstDisplayCall));
+    } else if (watch == Watch::Frames) {
+        screen.frame.push_back(probe.frameMs);
+        screen.frameFloor.push_back(probe.bareFrameMs);
+    } else {
+        screen.idleFloor.push_back(probe.bareIdleShare);
+    }
+    if (screen.loads.empty())
+        screen.loads = probe.loads;
+}
+
+// Decoding and uploading the same files, in the same order, and nothing else.
+double loadFloor(const std::vector<Load>& loads)
+{
+    std::deque<sf::Texture> textures;
+    std::deque<sf::Font> fonts;
+    const Clock::time_point start = Clock::now();
+    for (const Load& load : loads) {
+        if (load.font)
+            REAL(LOAD_FONT)(&fonts.emplace_back(), load.path);
+        else
+            REAL(LOAD_TEXTURE)(&textures.emplace_back(), load.path, sf::IntRect());
+    }
+    return ms(Clock::now() - start);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    if (n == 0)
+        return 0;
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// One row of the table; a goal of 0 is no goal.
+void row(const std::string& figure, double measured, double floor, double maxRatio, double maxMs)
+{
+    const double ratio = measured / floor;
+    const bool met = (maxRatio == 0 || ratio <= maxRatio) && (maxMs == 0 || measured < maxMs);
+    std::string goal;
+    if (maxRatio > 0)
+        goal = "<= " + std::to_string(maxRatio).substr(0, 3) + "x floor";
+    if (maxMs > 0)
+        goal += (goal.empty() ? "< " : ", < ") + std::to_string(static_cast<int>(maxMs)) + " ms";
+    std::printf("| %s | %.2f ms | %.2f ms | %.2fx | %s: %s |\n", figure.c_str(), measured, floor, ratio, goal.c_str(),
+                met ? "met" : "MISSED");
+}
+
+sf::RenderWindow* gameWindow()
+{
+    return new sf::RenderWindow(sf::VideoMode(800, 600, 32), "Sunken Finds",
+                                sf::Style::Titlebar | sf::Style::Resize | sf::Style::Close);
+}
+
+// Exec to first frame: the shim preloaded into the program writes the
+// monotonic clock after its first display() returns, then ends it.
+double startUp(const char* program, const char* argument, const char* shim)
+{
+    int ends[2];
+    if (pipe(ends) != 0)
+        std::exit(1);
+    const std::string fd = std::to_string(ends[1]);
+    const Clock::time_point start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ends[0]);
+        setenv("LD_PRELOAD", shim, 1);
+        setenv("SUNKEN_FIRST_FRAME_FD", fd.c_str(), 1);
+        execl(program, program, argument, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(ends[1]);
+    char text[32] = {};
+    const ssize_t got = read(ends[0], text, sizeof text - 1);
+    close(ends[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (got <= 0) {
+        std::fprintf(stderr, "sunken-bench: %s showed no frame\n", program);
+        std::exit(1);
+    }
+    return ms(Clock::time_point(std::chrono::nanoseconds(std::atoll(text))) - start);
+}
+
+// The floor of start-up and memory: SFML alone showing a picture and a text.
+int bare()
+{
+    const std::unique_ptr<sf::RenderWindow> window(gameWindow());
+    sf::Texture picture;
+    sf::Font font;
+    if (!picture.loadFromFile("../Images/fundo_inicio.bmp") || !font.loadFromFile("../Fonts/PirataOne-Regular.ttf"))
+        return 1;
+    const sf::Sprite sprite(picture);
+    const sf::Text text("Sunken Finds", font, 70);
+    for (int frame = 0; frame < 60; ++frame) {
+        window->clear();
+        window->draw(sprite);
+        window->draw(text);
+        window->display();
+    }
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            std::printf("%.1f\n", std::atof(line.c_str() + 6) * 1024 / 1e6);
+    }
+    return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--bare")
+        return bare();
+    if (mode == "--startup" && argc == 5) {
+        std::vector<double> game, floor;
+        for (int run = 0; run < std::atoi(argv[4]); ++run) {
+            game.push_back(startUp(argv[2], nullptr, argv[3]));
+            floor.push_back(startUp("/proc/self/exe", "--bare", argv[3]));
+        }
+        row("start-up, exec to first menu frame (floor: SFML alone, one picture and a text)", median(game),
+            median(floor), 0, 300);
+        return 0;
+    }
+    const int entryRuns = argc > 1 ? std::atoi(argv[1]) : 15;
+    const int frameRuns = argc > 2 ? std::atoi(argv[2]) : 7;
+    const int idleRuns = argc > 3 ? std::atoi(argv[3]) : 3;
+
+    std::vector<ScreenCase> screens{{"mainmenu", make<mainmenu>}, {"play", make<play>}, {"howto", make<howto>},
+                                    {"nivel1", make<nivel1>},     {"nivel2", make<nivel2>}, {"nivel3", make<nivel3>},
+                                    {"ganhou", make<ganhou>},     {"perdeu", make<perdeu>}};
+    // One window for every screen, as in the game; a warm-up round first
+    // (caches, and the list of files each screen loads).
+    const std::unique_ptr<sf::RenderWindow> window(gameWindow());
+    for (ScreenCase& screen : screens)
+        runScreen(screen, *window, Watch::EntryOnly);
+    // Rounds over all screens, so that a busy spell of the machine hits them alike.
+    for (int run = 0; run < entryRuns; ++run) {
+        for (ScreenCase& screen : screens) {
+            runScreen(screen, *window, Watch::EntryOnly);
+            screen.loadFloor.push_back(loadFloor(screen.loads));
+        }
+    }
+    for (int run = 0; run < frameRuns; ++run) {
+        for (ScreenCase& screen : screens)
+            runScreen(screen, *window, Watch::Frames);
+    }
+    for (int run = 0; run < idleRuns; ++run) {
+        runScreen(screens[0], *window, Watch::Idle);
+        runScreen(screens[5], *window, Watch::Idle);
+    }
+
+    for (ScreenCase& screen : screens) {
+        if (entryRuns == 0)
+            break;
+        char figure[160];
+        std::snprintf(figure, sizeof figure, "entry %s: %zu files; loading %.1f, then drawing %.1f, display %.1f",
+                      screen.name, screen.loads.size(), median(screen.loading), median(screen.drawing),
+                      median(screen.display));
+        const bool level3 = std::string(screen.name) == "nivel3";
+        row(figure, median(screen.entry), median(screen.loadFloor), 1.3, level3 ? 50 : 0);
+    }
+    for (const ScreenCase& screen : screens) {
+        if (frameRuns > 0)
+            row(std::string("frame ") + screen.name, median(screen.frame), median(screen.frameFloor), 1.2, 0);
+    }
+    if (idleRuns > 0)
+        std::printf("#idle-floor %.4f %.4f\n", median(screens[0].idleFloor), median(screens[5].idleFloor));
+    return 0;
+}
