@@ -14,6 +14,9 @@ long=0
 install_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth \
   python3 python3-xlib python3-pil libgl1-mesa-dri clang-tidy cppcheck \
   desktop-file-utils appstream dpkg-dev file
+# The stress tier (tests/stress) runs one game under valgrind; the sanitizer
+# runtimes come with the compiler.
+install_packages valgrind
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUNKEN_WERROR=ON
 cmake --build build -j"$(nproc)"
