@@ -9,6 +9,7 @@ set -euo pipefail
 trap 'echo "bench.sh: failed at line $LINENO" >&2' ERR
 cd "$(dirname "$0")"
 source scripts/packages.sh
+source scripts/xvfb.sh
 install_packages "${BUILD_PACKAGES[@]}" xvfb xauth python3-xlib python3-pil libgl1-mesa-dri
 
 build=build-bench
@@ -18,16 +19,7 @@ cmake --build $build -j"$(nproc)" >/dev/null
 runs=(15 7 3) startups=9 games=3
 [ -n "${BENCH_QUICK:-}" ] && runs=(5 3 1) startups=3 games=1
 
-displayfd=$(mktemp)
-Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$displayfd" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -f "$displayfd"' EXIT
-for _ in $(seq 100); do
-  [ -s "$displayfd" ] && break
-  sleep 0.1
-done
-[ -s "$displayfd" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$displayfd")"
+start_xvfb
 export ALSOFT_DRIVERS=null  # no sound card here: the music plays into nothing
 
 # SFML says this of every window under Xvfb; anything else on stderr is shown.

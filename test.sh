@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
+source scripts/xvfb.sh
 
 long=0
 [ "${1:-}" = "--long" ] && long=1
@@ -23,16 +24,7 @@ cmake --build build -j"$(nproc)"
 
 # The display tier draws into a private X server of its own; every end-to-end
 # test starts its own, so that tests can run side by side.
-displayfd=$(mktemp)
-Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$displayfd" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -f "$displayfd"' EXIT
-for _ in $(seq 100); do
-  [ -s "$displayfd" ] && break
-  sleep 0.1
-done
-[ -s "$displayfd" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$displayfd")"
+start_xvfb
 export ALSOFT_DRIVERS=null  # no sound card here: the music plays into nothing
 
 labels=(-LE long)
