@@ -21,14 +21,14 @@ MenuWidget<layout>::MenuWidget(float /*width*/, float /*height*/)
 {
     loadFont(font, asset::kFont);
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const MenuItem& spec = layout.items[i];
-        if (spec.text == nullptr)
+        const MenuItem& item = layout.items[i];
+        if (item.text == nullptr)
             continue;
         items[i].setFont(font);
         items[i].setFillColor(sf::Color(layout.normalColour));
-        items[i].setString(spec.text);
-        items[i].setPosition(spec.x, spec.y);
-        items[i].setCharacterSize(spec.characterSize);
+        items[i].setString(item.text);
+        items[i].setPosition(item.x, item.y);
+        items[i].setCharacterSize(item.characterSize);
     }
 }
 
