@@ -21,14 +21,14 @@ MenuWidget<layout>::MenuWidget(float /*width*/, float /*height*/)
 {
     loadFont(font, asset::kFont);
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const MenuItem& item = layout.items[i];
-        if (item.text == nullptr)
+        const MenuItem& look = layout.items[i];
+        if (look.text == nullptr)
             continue;
         items[i].setFont(font);
         items[i].setFillColor(sf::Color(layout.normalColour));
-        items[i].setString(item.text);
-        items[i].setPosition(item.x, item.y);
-        items[i].setCharacterSize(item.characterSize);
+        items[i].setString(look.text);
+        items[i].setPosition(look.x, look.y);
+        items[i].setCharacterSize(look.characterSize);
     }
 }
 
