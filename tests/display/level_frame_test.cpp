@@ -13,6 +13,7 @@
 
 #include <iostream>
 #include <sstream>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -34,12 +35,12 @@ protected:
         return target.getTexture().copyToImage();
     }
 
-    static sf::Event leftPress()
+    // A picture of the repository; a failure names a file that does not load.
+    static sf::Image picture(const std::string& path)
     {
-        sf::Event event{};
-        event.type = sf::Event::MouseButtonPressed;
-        event.mouseButton.button = sf::Mouse::Left;
-        return event;
+        sf::Image image;
+        EXPECT_TRUE(image.loadFromFile(path)) << path;
+        return image;
     }
 
     // How many pixels of the w x h area at (x, y) differ between a and b (b read at (bx, by)).
@@ -51,6 +52,12 @@ protected:
             for (unsigned dx = 0; dx < w; ++dx)
                 count += a.getPixel(x + dx, y + dy) != b.getPixel(bx + dx, by + dy);
         return count;
+    }
+
+    // How many pixels of the picture, drawn whole at (x, y) of shown, shown differently.
+    static int differing(const sf::Image& shown, unsigned x, unsigned y, const sf::Image& whole)
+    {
+        return differing(shown, x, y, whole, 0, 0, whole.getSize().x, whole.getSize().y);
     }
 
     sf::RenderTexture target;
@@ -67,26 +74,23 @@ TEST_F(LevelFrame, ListShowsTheNextObjectsAndAFoundObjectLeavesTheScene)
 
     // Slot k shows the list picture of object k, whole.
     const unsigned slotX[] = {370, 430, 490, 560, 630};
-    for (int k = 0; k < 5; ++k) {
-        sf::Image list;
-        ASSERT_TRUE(list.loadFromFile(data.objects[k].listImage));
-        EXPECT_EQ(differing(before, slotX[k], 490, list, 0, 0, list.getSize().x, list.getSize().y), 0)
-            << "slot " << k + 1;
-    }
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(differing(before, slotX[k], 490, picture(data.objects[k].listImage)), 0) << "slot " << k + 1;
 
     // The fish is drawn over the background where it hides.
-    sf::Image fish;
-    ASSERT_TRUE(fish.loadFromFile(data.objects[0].hiddenImage));
     const auto fishX = static_cast<unsigned>(data.objects[0].x);
     const auto fishY = static_cast<unsigned>(data.objects[0].y);
-    const sf::Vector2u size = fish.getSize();
+    const sf::Vector2u size = picture(data.objects[0].hiddenImage).getSize();
     EXPECT_GT(differing(before, fishX, fishY, background, fishX, fishY, size.x, size.y), 0);
 
     // A press on the fish finds it: its place shows the background again,
     // slot 1 now shows the anchor and slot 5 is gone.
+    sf::Event press{};
+    press.type = sf::Event::MouseButtonPressed;
+    press.mouseButton.button = sf::Mouse::Left;
     std::ostringstream out;
     auto* const saved = std::cout.rdbuf(out.rdbuf());
-    const auto next = level.handleEvent(leftPress(), {static_cast<int>(fishX) + 1, static_cast<int>(fishY) + 1});
+    const auto next = level.handleEvent(press, {static_cast<int>(fishX) + 1, static_cast<int>(fishY) + 1});
     std::cout.rdbuf(saved);
     EXPECT_FALSE(next.has_value());
     EXPECT_EQ(out.str(), "Pressed\nRetirou 1\n");
@@ -94,9 +98,7 @@ TEST_F(LevelFrame, ListShowsTheNextObjectsAndAFoundObjectLeavesTheScene)
     level.update();
     const sf::Image after = frame(level);
     EXPECT_EQ(differing(after, fishX, fishY, background, fishX, fishY, size.x, size.y), 0);
-    sf::Image anchorList;
-    ASSERT_TRUE(anchorList.loadFromFile(data.objects[1].listImage));
-    EXPECT_EQ(differing(after, 370, 490, anchorList, 0, 0, 50, 50), 0);
+    EXPECT_EQ(differing(after, 370, 490, picture(data.objects[1].listImage)), 0);
     EXPECT_EQ(differing(after, 630, 490, background, 630, 490, 50, 50), 0);
 }
 

@@ -3,9 +3,8 @@ change of screen is handled by the screen that reads it."""
 
 import unittest
 
-from harness import EXIT_STATUS, Game
-from test_asset_matrix import (COMO_JOGAR, JOGAR, LEVEL1_OBJECTS, LEVEL_POINTS, LONG,
-                               MENU_BACKGROUND, NEXT, FISH, Tour)
+from harness import (COMO_JOGAR, EXIT_STATUS, FUNDO, JOGAR, LONG, MENU_BACKGROUND, NEXT, Game, choose, find, middle,
+                     object_point, open_level_selection, picture_point, press_line, win_level_1)
 
 
 class CloseEverywhereTest(unittest.TestCase):
@@ -15,7 +14,6 @@ class CloseEverywhereTest(unittest.TestCase):
     def start(self):
         self.g = Game()
         self.addCleanup(self.g.close)
-        self.tour = Tour(self.g, [])
         return self.g
 
     def assert_closes(self, then_nothing=True):
@@ -26,23 +24,23 @@ class CloseEverywhereTest(unittest.TestCase):
 
     def enter_level(self, level):
         """From the main menu; the level answers the second press."""
-        x, y = LEVEL_POINTS[level - 1]
-        self.tour.selection()
-        self.tour.double_click((x, y))
-        self.g.expect("Pressed" if level < 3 else f"{x},{y}")
+        point = picture_point(level)
+        open_level_selection(self.g)
+        self.g.double_click(*point)
+        self.g.expect(press_line(level, point))
 
     def test_main_menu(self):
-        self.tour.choose((300, 100), 0)  # the menu answers, and starts over
+        choose(self.g, (300, 100), 0)  # the menu answers, and starts over
         self.assert_closes()
 
     def test_level_selection(self):
-        self.tour.selection()
+        open_level_selection(self.g)
         self.assert_closes()
 
     def test_how_to_play_second_page(self):
-        self.tour.choose(COMO_JOGAR, 2)
-        self.g.click(*NEXT)
-        self.g.expect(f"{NEXT[0]},{NEXT[1]}")
+        choose(self.g, middle(COMO_JOGAR), 2)
+        self.g.click(*middle(NEXT))
+        self.g.expect("{},{}".format(*middle(NEXT)))
         self.assert_closes()
 
     def test_levels_1_and_2(self):
@@ -55,21 +53,18 @@ class CloseEverywhereTest(unittest.TestCase):
 
     def test_level_3_after_one_find(self):
         self.enter_level(3)
-        self.g.click(*FISH[3])
-        self.g.expect(f"{FISH[3][0]},{FISH[3][1]}", "Retirou 1")
+        find(self.g, 3, 1)
         self.assert_closes()
 
     def test_won_screen(self):
-        self.enter_level(1)
-        for number, point in enumerate(LEVEL1_OBJECTS, start=1):
-            self.g.click(*point)
-            self.g.expect("Pressed", f"Retirou {number}")
-        self.g.wait_background(MENU_BACKGROUND)
+        win_level_1(self.g)
         self.assert_closes()
 
     @unittest.skipUnless(LONG, "long run: SUNKEN_LONG=1")
     def test_long_lost_screen(self):
         self.enter_level(1)
+        # The level first: until it draws, the level selection passes for the lost screen's background.
+        self.g.wait_background(FUNDO)
         self.g.wait_background(MENU_BACKGROUND, timeout=70)  # after the 60 seconds
         self.assert_closes()
 
@@ -77,39 +72,36 @@ class CloseEverywhereTest(unittest.TestCase):
         g = self.g
         # Both presses on "Como Jogar": the menu returns on the first, the how-to
         # pages read the second, outside "Next ->", so still four turns to go.
-        g.move(*COMO_JOGAR)
-        for _ in range(2):
-            g.press()
-            g.release()
-        g.expect("Pressed", "{} , {}".format(*COMO_JOGAR), "2", "{},{}".format(*COMO_JOGAR))
+        x, y = middle(COMO_JOGAR)
+        g.double_click(x, y)
+        g.expect("Pressed", f"{x} , {y}", "2", f"{x},{y}")
         for _ in range(4):
-            g.click(*NEXT)
-            g.expect(f"{NEXT[0]},{NEXT[1]}")
+            g.click(*middle(NEXT))
+            g.expect("{},{}".format(*middle(NEXT)))
         # Escape released leaves a level at once: the press right behind it is the menu's.
         self.enter_level(2)
         g.key("Escape")
-        self.tour.choose(JOGAR, 1)
+        choose(g, middle(JOGAR), 1)
         self.assert_closes()
 
     def test_close_queued_behind_a_press(self):
         g = self.g
         with self.subTest("Jogar in the main menu, the close in the level selection"):
-            g.click(*JOGAR)
+            g.click(*middle(JOGAR))
             self.assert_closes(then_nothing=False)
-            g.expect("Pressed", "{} , {}".format(*JOGAR), "1")
+            g.expect("Pressed", "{} , {}".format(*middle(JOGAR)), "1")
             g.expect_quiet(0.1)
         with self.subTest("a level's picture, the close in the level"):
             g = self.start()
-            self.tour.selection()
-            g.click(*LEVEL_POINTS[0])
+            open_level_selection(g)
+            g.click(*picture_point(1))
             self.assert_closes()
         with self.subTest("the last find, the close in level 1 or the won screen"):
             g = self.start()
             self.enter_level(1)
-            for number, point in enumerate(LEVEL1_OBJECTS, start=1):
-                g.click(*point)
-                if number < len(LEVEL1_OBJECTS):
-                    g.expect("Pressed", f"Retirou {number}")
+            for i in range(1, 5):
+                find(g, 1, i)
+            g.click(*object_point(1, 5))
             self.assert_closes(then_nothing=False)
             g.expect("Pressed", "Retirou 5")
             g.expect_quiet(0.1)

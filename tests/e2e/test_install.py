@@ -6,17 +6,14 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import GAME, Game
-
-BUILD_DIR = os.path.dirname(GAME)
-SAIR = (390, 410)
+from harness import EXIT_STATUS, GAME, SAIR, Game, choose, middle
 
 
 class InstalledGame(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.prefix = tempfile.mkdtemp(prefix="sunken-prefix-")
-        subprocess.run(["cmake", "--install", BUILD_DIR, "--prefix", cls.prefix],
+        subprocess.run(["cmake", "--install", os.path.dirname(GAME), "--prefix", cls.prefix],
                        check=True, stdout=subprocess.DEVNULL)
         cls.launcher = os.path.join(cls.prefix, "bin", "sunken-finds")
 
@@ -33,28 +30,23 @@ class InstalledGame(unittest.TestCase):
             self.assertTrue(os.path.isfile(os.path.join(self.prefix, relative)), relative)
         self.assertTrue(os.access(self.launcher, os.X_OK))
 
-    def test_launcher_from_the_root_directory(self):
+    def sair_from_the_root_directory(self, *lines):
+        """The launcher started from /: the main menu prints these lines, then its "Sair" ends the game."""
         game = Game(command=[self.launcher], cwd="/")
-        try:
-            game.click(*SAIR)
-            game.expect("Pressed", "390 , 410", "3")
-            self.assertEqual(game.wait_exit(), 255)
-        finally:
-            game.close()
+        self.addCleanup(game.close)
+        game.expect(*lines)
+        choose(game, middle(SAIR), 3)
+        self.assertEqual(game.wait_exit(), EXIT_STATUS)
+
+    def test_launcher_from_the_root_directory(self):
+        self.sair_from_the_root_directory()
 
     def test_launcher_without_its_assets(self):
         data = os.path.join(self.prefix, "share", "sunken-finds")
         os.rename(data, data + ".moved")
         try:
-            game = Game(command=[self.launcher], cwd="/")
-            try:
-                # The menu's background and font are missing; its boxes still work.
-                game.expect("Error", "Error")
-                game.click(*SAIR)
-                game.expect("Pressed", "390 , 410", "3")
-                self.assertEqual(game.wait_exit(), 255)
-            finally:
-                game.close()
+            # The menu's background and font are missing; its boxes still work.
+            self.sair_from_the_root_directory("Error", "Error")
         finally:
             os.rename(data + ".moved", data)
 

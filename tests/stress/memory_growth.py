@@ -6,12 +6,12 @@ measured on the main menu, must grow by less than 5 MB after the first 20."""
 import sys
 
 from random_walk import classify  # also puts tests/e2e on the path
-from harness import Game, wait_for  # noqa: E402
+from harness import JOGAR, Game, middle, picture_point, wait_for  # noqa: E402
 
 CHANGES, WARM_UP, LIMIT_KB = 200, 20, 5 * 1024
-STEPS = [("selection", lambda g: g.click(396, 255)),   # "Jogar"
-         ("level", lambda g: g.click(668, 394)),       # the level 3 picture
-         ("menu", lambda g: g.key("Escape"))]          # pressed and released
+STEPS = [("selection", lambda g: g.click(*middle(JOGAR))),
+         ("level", lambda g: g.click(*picture_point(3))),
+         ("menu", lambda g: g.key("Escape"))]  # pressed and released
 
 
 def rss_kb(pid):

@@ -9,7 +9,6 @@ import argparse
 import collections
 import os
 import random
-import re
 import sys
 import time
 
@@ -18,8 +17,9 @@ from Xlib import X
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
-from harness import (EXIT_STATUS, LEFT, MIDDLE, RIGHT, SOURCE_DIR, AssetTree, Game,  # noqa: E402
-                     composite_on, count_pixels, load, picture_size, similarity)
+from harness import (COMO_JOGAR, EXIT_STATUS, FUNDO, JOGAR, LEFT, MENU_BACKGROUND, MIDDLE, NEXT,  # noqa: E402
+                     PROXIMO, PROXIMO_LEFT, RIGHT, SAIR, WON_SAIR, AssetTree, Game, count_pixels, load,
+                     object_boxes, picture_boxes, selection_picture, similarity)
 
 REPORTS = ("ERROR: AddressSanitizer", "runtime error:", "LeakSanitizer")
 SANITIZER_ENV = {
@@ -31,43 +31,24 @@ SANITIZER_ENV = {
     "LSAN_OPTIONS": f"suppressions={HERE}/lsan.supp:print_suppressions=1",
     "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1",
 }
-# Boxes (left, top, right, bottom, every bound included) with their odds.
-TARGETS = {"menu": [((345, 230, 447, 281), 55), ((299, 308, 505, 360), 35), ((356, 389, 429, 433), 10)],
-           "howto": [((103, 510, 222, 556), 1)],
-           "won": [((226, 376, 557, 411), 60), ((343, 485, 441, 510), 40)],
-           "lost": [((100, 376, 688, 413), 1)]}
-PICTURES = [(f"Images/recortadas/{name}.png", xy)
-            for name, xy in (("hello", (300, 30)), ("uthere", (100, 220)), ("epic", (550, 310)))]
-MENU_BG = "Images/fundo_inicio.bmp"
-
-
-def rect(path, x, y):
-    w, h = picture_size(re.sub("/+", "/", path))
-    return int(x), int(y), int(x) + w - 1, int(y) + h - 1
-
-
-def level_objects():
-    """The hidden objects' rectangles of each level in finding order, from the level tables."""
-    text = open(os.path.join(SOURCE_DIR, "gameplay", "LevelTables.hpp")).read()
-    return [[rect(*found) for found in re.findall(r'\{"\.\./([^"]+)", (\d+), (\d+), "', body)]
-            for body in re.split(r"LevelData kLevel\d", text)[1:]]
+# Boxes (left, top, right, bottom; right and bottom outside) with their odds.
+LOST_BACK = (100, 376, 689, 414)
+TARGETS = {"menu": [(JOGAR, 55), (COMO_JOGAR, 35), (SAIR, 10)], "howto": [(NEXT, 1)],
+           "won": [(PROXIMO, 60), (WON_SAIR, 40)], "lost": [(LOST_BACK, 1)]}
 
 
 def small(picture):
     return picture.resize((160, 120), Image.BILINEAR)
 
 
-selection = load("Images/recortadas/inicio.bmp")
-for picture in PICTURES:
-    selection = composite_on(selection, *picture)
-REFERENCES = [("menu", small(load(MENU_BG))), ("selection", small(selection)),
-              ("level", small(load("Images/fundo.bmp")))] + \
+REFERENCES = [("menu", small(load(MENU_BACKGROUND))), ("selection", small(selection_picture())),
+              ("level", small(load(FUNDO)))] + \
     [("howto", small(load(f"Images/howtome{i}.png"))) for i in range(4)]
 
 
 def ink(shot, box):
-    """Dark or red text drawn over the menu background in box (right, bottom exclusive)."""
-    return count_pixels(shot, box, lambda p: max(p) < 60 or p[0] > 200 and max(p[1:]) < 60, load(MENU_BG))
+    """Dark or red text drawn over the menu background in box."""
+    return count_pixels(shot, box, lambda p: max(p) < 60 or p[0] > 200 and max(p[1:]) < 60, load(MENU_BACKGROUND))
 
 
 def classify(shot):
@@ -76,11 +57,11 @@ def classify(shot):
     score, name = max((similarity(small(shot), reference), name) for name, reference in REFERENCES)
     if score < 0.7 or name != "menu":
         return name if score >= 0.7 else None
-    if ink(shot, (226, 376, 341, 412)) >= 15 and ink(shot, (343, 485, 442, 511)) >= 15:
+    if ink(shot, PROXIMO_LEFT) >= 15 and ink(shot, WON_SAIR) >= 15:
         return "won"
     if ink(shot, (100, 376, 220, 414)) >= 15:
         return "lost"
-    return "menu" if ink(shot, (345, 230, 448, 282)) >= 15 else None
+    return "menu" if ink(shot, JOGAR) >= 15 else None
 
 
 def cpu_ticks(pid):
@@ -95,7 +76,7 @@ class Failure(Exception):
 class Walk:
     def __init__(self, seed, seconds, binary, logdir):
         self.rng, self.seed, self.seconds, self.binary, self.logdir = random.Random(seed), seed, seconds, binary, logdir
-        self.levels, self.actions, self.runs, self.unknown, self.game = level_objects(), 0, 0, 0, None
+        self.actions, self.runs, self.unknown, self.game = 0, 0, 0, None
         self.visits, self.ends = collections.Counter(), collections.Counter()
 
     def start(self):
@@ -163,9 +144,9 @@ class Walk:
         """A box worth clicking on the current screen, or None."""
         if self.screen == "selection":
             self.level = self.rng.choices(range(3), (50, 25, 25))[0]
-            return rect(PICTURES[self.level][0], *PICTURES[self.level][1])
+            return picture_boxes()[self.level]
         if self.screen == "level":
-            objects = self.levels[self.level]
+            objects = object_boxes(self.level + 1)
             return None if self.patient or self.found >= len(objects) else objects[self.found]
         return self.rng.choices(*zip(*TARGETS[self.screen]))[0] if self.screen in TARGETS else None
 

@@ -9,8 +9,9 @@ import os
 import re
 import sys
 
-from random_walk import HERE, classify, level_objects  # also puts tests/e2e on the path
-from harness import GAME, SOURCE_DIR, AssetTree, Game, wait_for  # noqa: E402
+from random_walk import HERE, classify  # also puts tests/e2e on the path
+from harness import (GAME, JOGAR, SAIR, SOURCE_DIR, WON_SAIR, AssetTree, Game, choose, middle,  # noqa: E402
+                     object_point, picture_point, wait_for)
 
 LOG = os.path.join(os.environ.get("SUNKEN_STRESS_LOGS", "/tmp"), "valgrind.log")
 OURS = {name for folder in ("shell", "menus", "gameplay")
@@ -45,19 +46,17 @@ def main():
     game = Game(tree=AssetTree(), command=command, start_timeout=180)
     try:
         see(game, "menu", 180)
-        game.click(396, 255)                      # "Jogar"
-        game.expect("Pressed", "396 , 255", "1", timeout=30)
+        choose(game, middle(JOGAR), 1, timeout=30)
         see(game, "selection")
-        game.click(418, 114)                      # the level 1 picture
+        game.click(*picture_point(1))
         see(game, "level")
-        for number, (left, top, right, bottom) in enumerate(level_objects()[0], start=1):
-            game.click((left + right) // 2, (top + bottom) // 2)
-            game.expect("Pressed", f"Retirou {number}", timeout=30)
+        for i in range(1, 6):
+            game.click(*object_point(1, i))
+            game.expect("Pressed", f"Retirou {i}", timeout=30)
         see(game, "won")
-        game.click(392, 497)                      # the won screen's "Sair"
+        game.click(*middle(WON_SAIR))
         see(game, "menu")
-        game.click(392, 411)                      # the main menu's "Sair"
-        game.expect("Pressed", "392 , 411", "3", timeout=30)
+        choose(game, middle(SAIR), 3, timeout=30)
         status = game.wait_exit(120)
     finally:
         game.close()

@@ -1,6 +1,5 @@
 #include "gameplay/LevelTables.hpp"
 
-#include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Rect.hpp>
 
@@ -12,7 +11,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -47,12 +45,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(AssetsTest, FontLoads)
-{
-    sf::Font font;
-    EXPECT_TRUE(font.loadFromFile("../Fonts/PirataOne-Regular.ttf"));
-}
 
 TEST_F(AssetsTest, BackgroundsAndHowToPagesFillTheWindow)
 {

@@ -91,12 +91,3 @@ TEST_F(MenuTest, LevelMenuIsWhiteAndNumbersFollowOnFromFour)
     EXPECT_EQ(menu.GetPressedItem(400, 250), 4);
     EXPECT_EQ(capture.text(), "6\n5\n5\n4\n");
 }
-
-TEST(MenuWithoutFont, ReportsErrorAndStillCountsPresses)
-{
-    ASSERT_EQ(chdir("/"), 0);  // no ../Fonts from here
-    CoutCapture capture;
-    Menu menu(800.f, 600.f);
-    EXPECT_EQ(menu.GetPressedItem(400, 330), 2);
-    EXPECT_EQ(capture.text(), "Error\n2\n");
-}
