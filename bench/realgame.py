@@ -12,9 +12,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from harness import EXIT_STATUS, Game  # noqa: E402
-from test_level1 import (MENU_BACKGROUND, SELECTION_BACKGROUND, choose_level, find,  # noqa: E402
-                         menu_play)
+from harness import EXIT_STATUS, Game, enter_level, next_level, wait_menu, win_level_1  # noqa: E402
 
 IDLE_SECONDS = 10.0
 TICKS = os.sysconf("SC_CLK_TCK")
@@ -48,19 +46,14 @@ def full_path():
     g = Game()
     try:
         pid = g.process.pid
-        g.wait_background(MENU_BACKGROUND)
+        wait_menu(g)
         menu = idle_share(pid)
-        menu_play(g)
-        choose_level(g, 1)
-        for i in range(1, 6):
-            find(g, 1, i)
-        g.wait_background(MENU_BACKGROUND)  # the won screen
-        g.click(390, 393)  # "Proximo nivel"
-        g.wait_background(SELECTION_BACKGROUND)
-        choose_level(g, 3)
+        win_level_1(g)
+        next_level(g)  # "Proximo nivel"
+        enter_level(g, 3, from_menu=False)
         level3 = idle_share(pid)
         g.key("Escape")
-        g.wait_background(MENU_BACKGROUND)
+        wait_menu(g)
         peak = peak_rss_mb(pid)  # the high-water mark of everything so far
         g.click(390, 410)  # "Sair"
         g.expect("Pressed", "390 , 410", "3")
