@@ -152,11 +152,7 @@ void Level::update()
 
 void Level::draw(sf::RenderTarget& target) const
 {
-    // The scene is opaque: drawn without blending it gives the same pixels as
-    // blended over a cleared frame, for less work
-    if (!fillsScene(backgroundTexture))
-        target.clear(sf::Color::White);
-    target.draw(fundo, sf::BlendNone);
+    drawBackground(target, fundo, sf::Color::White);
     for (std::size_t i = 0; i < hiddenSprites.size(); ++i) {
         if (escondido[i])
             target.draw(hiddenSprites[i]);

@@ -42,11 +42,8 @@ int mainmenu::Run(sf::RenderWindow& window)
 
         if (!window.isOpen())
             break;
-        // Draw the menu. The background is opaque: drawn without blending it
-        // gives the same pixels as blended over a cleared frame, for less work
-        if (!fillsScene(backgroundTexture))
-            window.clear(sf::Color::Black);
-        window.draw(background, sf::BlendNone);
+        // Draw the menu
+        drawBackground(window, background, sf::Color::Black);
         menu.draw(window);
         window.display();
     }

@@ -77,12 +77,8 @@ int play::Run(sf::RenderWindow& window)
 
         if (!window.isOpen())
             break;
-        // Draw the background, then the pictures in hit-test order. The
-        // background is opaque: drawn without blending it gives the same
-        // pixels as blended over a cleared frame, for less work
-        if (!fillsScene(backgroundTexture))
-            window.clear(sf::Color::Black);
-        window.draw(background, sf::BlendNone);
+        // Draw the background, then the pictures in hit-test order
+        drawBackground(window, background, sf::Color::Black);
         for (const sf::Sprite& picture : pictures)
             window.draw(picture);
         menu.draw(window);

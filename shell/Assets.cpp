@@ -1,6 +1,8 @@
 #include "Assets.hpp"
 
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <iostream>
@@ -24,9 +26,12 @@ bool loadFont(sf::Font& font, const char* path)
     return report(font.loadFromFile(path));
 }
 
-bool fillsScene(const sf::Texture& picture)
+void drawBackground(sf::RenderTarget& target, const sf::Sprite& background, const sf::Color& clearColour)
 {
-    constexpr unsigned kSceneWidth = 800;
-    constexpr unsigned kSceneHeight = 600;
-    return picture.getSize().x >= kSceneWidth && picture.getSize().y >= kSceneHeight;
+    constexpr int kSceneWidth = 800;
+    constexpr int kSceneHeight = 600;
+    const sf::IntRect shown = background.getTextureRect();
+    if (background.getTexture() == nullptr || shown.width < kSceneWidth || shown.height < kSceneHeight)
+        target.clear(clearColour);
+    target.draw(background, sf::BlendNone);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 namespace sf {
+class Color;
 class Font;
+class RenderTarget;
+class Sprite;
 class Texture;
 }  // namespace sf
 
@@ -10,10 +13,11 @@ class Texture;
 bool loadTexture(sf::Texture& texture, const char* path);
 bool loadFont(sf::Font& font, const char* path);
 
-// Whether a picture drawn at the origin covers the whole 800 x 600 scene, so
-// that a frame that starts with it (opaque, drawn without blending) needs no
-// clear: every pixel is replaced anyway.
-bool fillsScene(const sf::Texture& picture);
+// Starts a frame with an opaque background picture at the origin. It is drawn
+// without blending, which gives the same pixels for less work, and the frame
+// is cleared to clearColour only when the picture does not cover the whole
+// 800 x 600 scene (a picture that failed to load covers nothing).
+void drawBackground(sf::RenderTarget& target, const sf::Sprite& background, const sf::Color& clearColour);
 
 namespace asset {
 constexpr const char* kFont = "../Fonts/PirataOne-Regular.ttf";
