@@ -1,5 +1,6 @@
 #include "Assets.hpp"
 #include "Console.hpp"
+#include "Music.hpp"
 #include "ScreenIndex.hpp"
 #include "cScreen.hpp"
 
@@ -9,12 +10,12 @@
 #include "menus/mainmenu.hpp"
 #include "menus/play.hpp"
 
-#include <SFML/Audio/Music.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <array>
 #include <locale>
 #include <memory>
+#include <optional>
 
 namespace {
 constexpr unsigned kWindowWidth = 800;
@@ -55,11 +56,9 @@ int main()
     // Redrawing a still picture thousands of times a second would only burn a CPU core.
     window.setFramerateLimit(kFrameRateLimit);
 
-    // Without the music file the game simply runs silent.
-    sf::Music music;
-    music.openFromFile(asset::kMusic);
-    music.setLoop(true);
-    music.play();
+    // Looping for the whole run; without the file or a sound device, silent.
+    std::optional<sf::Music> music;
+    startMusic(music);
 
     for (int index = 0; index < screen::kCount; ++index)
         screens[index] = makeScreen(index);
