@@ -2,11 +2,7 @@
 
 #include "LevelRules.hpp"
 #include "shell/Assets.hpp"
-#include "shell/Pointer.hpp"
-#include "shell/ScreenIndex.hpp"
-
-#include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Event.hpp>
+#include "shell/FrameLoop.hpp"
 
 #include <iostream>
 #include <string>
@@ -43,29 +39,7 @@ Level::Level(const LevelData& levelData) : data(levelData), tempo(levelData.time
 int Level::Run(sf::RenderWindow& window)
 {
     load();
-    while (window.isOpen()) {
-        // Handle events
-        sf::Event event;
-        while (window.pollEvent(event)) {
-            const sf::Vector2i pointer = samplePointer(window);
-            if (event.type == sf::Event::Closed)
-                window.close();  // the frame still ends as usual
-            else if (const auto next = handleEvent(event, pointer))
-                return *next;
-        }
-
-        update();
-
-        // Draw the scene; a window closed during this frame shows nothing.
-        if (window.isOpen()) {
-            draw(window);
-            window.display();
-        }
-
-        if (const auto next = finished())
-            return *next;
-    }
-    return screen::kQuit;
+    return runFrames(window, *this);
 }
 
 void Level::load()
@@ -103,18 +77,22 @@ void Level::load()
         fila.Insere(objetos[i]);
 }
 
-std::optional<int> Level::handleEvent(const sf::Event& event, sf::Vector2i pointer)
+std::optional<int> Level::handleEvent(const sf::Event& event, FramePacer& pacer)
 {
-    mouseX = pointer.x;
-    mouseY = pointer.y;
     switch (event.type) {
     case sf::Event::KeyReleased:
         if (event.key.code == sf::Keyboard::Escape)
             return screen::kMainMenu;
         break;
     case sf::Event::MouseButtonPressed:
-        if (event.mouseButton.button == sf::Mouse::Left)
-            press(pointer);
+        mouseX = event.mouseButton.x;
+        mouseY = event.mouseButton.y;
+        if (event.mouseButton.button == sf::Mouse::Left && press({mouseX, mouseY}))
+            pacer.changed();
+        break;
+    case sf::Event::MouseMoved:
+        mouseX = event.mouseMove.x;
+        mouseY = event.mouseMove.y;
         break;
     default:
         break;
@@ -122,22 +100,25 @@ std::optional<int> Level::handleEvent(const sf::Event& event, sf::Vector2i point
     return std::nullopt;
 }
 
-void Level::press(sf::Vector2i pointer)
+bool Level::press(sf::Vector2i point)
 {
-    std::cout << rules::pressLine(data.pressLine, pointer) << std::endl;
-    const sf::Vector2f point(static_cast<float>(pointer.x), static_cast<float>(pointer.y));
-    if (const std::int32_t found = rules::findAt(fila, hiddenBounds, point)) {
-        std::cout << "Retirou " << found << std::endl;
-        escondido[found - 1] = false;
-    }
+    std::cout << rules::pressLine(data.pressLine, point) << std::endl;
+    const sf::Vector2f scenePoint(static_cast<float>(point.x), static_cast<float>(point.y));
+    const std::int32_t found = rules::findAt(fila, hiddenBounds, scenePoint);
+    if (found == 0)
+        return false;
+    std::cout << "Retirou " << found << std::endl;
+    escondido[found - 1] = false;
+    return true;
 }
 
-void Level::update()
+std::optional<int> Level::update(FramePacer& pacer)
 {
     // Countdown
     if (rules::countdownStep(tempo, relogio.getElapsedTime().asSeconds())) {
         textoTempo.setString(std::to_string(tempo));
         relogio.restart();
+        pacer.changed();
     }
 
     // The list shows the next five objects; a slot left empty stays gone.
@@ -148,6 +129,7 @@ void Level::update()
         else
             listSlots[k].setTexture(listTextures[shown[k] - 1]);
     }
+    return std::nullopt;
 }
 
 void Level::draw(sf::RenderTarget& target) const

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+class FramePacer;
 namespace sf {
 class Event;
 class RenderTarget;
@@ -31,15 +32,16 @@ public:
 
     int Run(sf::RenderWindow& window);
 
-    // The steps of Run, one by one.
+    // The steps of Run: load, then the frame loop's steps (see runFrames).
     void load();
-    std::optional<int> handleEvent(const sf::Event& event, sf::Vector2i pointer);
-    void update();
+    std::optional<int> handleEvent(const sf::Event& event, FramePacer& pacer);
+    std::optional<int> update(FramePacer& pacer);
     void draw(sf::RenderTarget& target) const;
     std::optional<int> finished();
 
 private:
-    void press(sf::Vector2i pointer);
+    // A left press at a scene point; true when it finds the current target.
+    bool press(sf::Vector2i point);
 
     const LevelData& data;
     int mouseX = 0;

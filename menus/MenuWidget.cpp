@@ -2,7 +2,7 @@
 
 #include "shell/Assets.hpp"
 
-#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
 
 #include <iostream>
 
@@ -33,20 +33,22 @@ MenuWidget<layout>::MenuWidget(float /*width*/, float /*height*/)
 }
 
 template <const MenuLayout& layout>
-void MenuWidget<layout>::draw(sf::RenderWindow& window)
+void MenuWidget<layout>::draw(sf::RenderTarget& target) const
 {
     if (!layout.drawsItems)
         return;
     for (const sf::Text& text : items)
-        window.draw(text);
+        target.draw(text);
 }
 
 template <const MenuLayout& layout>
-void MenuWidget<layout>::Position(int x, int y)
+bool MenuWidget<layout>::Position(int x, int y)
 {
+    const int before = hoveredItem;
     hoveredItem = menuChoiceAt(x, y);
     for (int choice = 1; choice <= 3; ++choice)
         items[choice].setFillColor(choice == hoveredItem ? sf::Color::Red : sf::Color(layout.normalColour));
+    return layout.drawsItems && hoveredItem != before;
 }
 
 template <const MenuLayout& layout>

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 namespace sf {
-class RenderWindow;
+class RenderTarget;
 }
 
 // A column of three text choices under an optional title line, with fixed
@@ -74,9 +74,10 @@ public:
     MenuWidget(const MenuWidget&) = delete;
     MenuWidget& operator=(const MenuWidget&) = delete;
 
-    void draw(sf::RenderWindow& window);
-    // Colours the choice under the pointer red and the others normal.
-    void Position(int x, int y);
+    void draw(sf::RenderTarget& target) const;
+    // Colours the choice under the pointer red and the others normal; true
+    // when that changes what the widget draws.
+    bool Position(int x, int y);
     // Prints and returns the number of the choice under a click; a click on
     // no choice keeps the number of the last hit (0 before any).
     int GetPressedItem(int x, int y);

@@ -1,11 +1,7 @@
 #include "ResultScreen.hpp"
 
 #include "shell/Assets.hpp"
-#include "shell/Pointer.hpp"
-#include "shell/ScreenIndex.hpp"
-
-#include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Event.hpp>
+#include "shell/FrameLoop.hpp"
 
 namespace {
 void setUpText(sf::Text& text, const sf::Font& font, const char* string, float x, float y, unsigned size)
@@ -28,10 +24,15 @@ std::optional<int> resultChoiceAt(const ResultLayout& layout, int x, int y)
 }
 
 template <const ResultLayout& layout>
-void ResultScreen<layout>::refreshHover()
+bool ResultScreen<layout>::refreshHover()
 {
-    for (int i = 0; i < layout.choiceCount; ++i)
-        choices[i].setFillColor(layout.choices[i].box.contains(mouseX, mouseY) ? sf::Color::Red : sf::Color::Black);
+    bool changed = false;
+    for (int i = 0; i < layout.choiceCount; ++i) {
+        const sf::Color colour = layout.choices[i].box.contains(mouseX, mouseY) ? sf::Color::Red : sf::Color::Black;
+        changed = changed || colour != choices[i].getFillColor();
+        choices[i].setFillColor(colour);
+    }
+    return changed;
 }
 
 template <const ResultLayout& layout>
@@ -45,38 +46,37 @@ int ResultScreen<layout>::Run(sf::RenderWindow& window)
     }
     loadTexture(backgroundTexture, asset::kMenuBackground);
     background.setTexture(backgroundTexture);
+    return runFrames(window, *this);
+}
 
-    while (window.isOpen()) {
-        // One pointer sample serves every event of the frame
-        const sf::Vector2i pointer = samplePointer(window);
-        mouseY = pointer.y;
-        mouseX = pointer.x;
-
-        sf::Event event;
-        while (window.pollEvent(event)) {
-            if (event.type == sf::Event::Closed) {
-                window.close();
-            } else if (event.type == sf::Event::MouseButtonPressed) {
-                if (const auto next = resultChoiceAt(layout, mouseX, mouseY))
-                    return *next;
-                if (layout.pressOnNothingRefreshesHover)
-                    refreshHover();
-            } else if (event.type == sf::Event::MouseMoved) {
-                refreshHover();
-            }
-        }
-        if (!window.isOpen())
-            break;
-
-        // The background fills the window, so the frame is not cleared; it is
-        // opaque, so it is drawn without blending (the same pixels, cheaper)
-        window.draw(background, sf::BlendNone);
-        window.draw(title);
-        for (int i = 0; i < layout.choiceCount; ++i)
-            window.draw(choices[i]);
-        window.display();
+template <const ResultLayout& layout>
+std::optional<int> ResultScreen<layout>::handleEvent(const sf::Event& event, FramePacer& pacer)
+{
+    if (event.type == sf::Event::MouseButtonPressed) {
+        mouseX = event.mouseButton.x;
+        mouseY = event.mouseButton.y;
+        if (const auto next = resultChoiceAt(layout, mouseX, mouseY))
+            return next;
+        if (layout.pressOnNothingRefreshesHover && refreshHover())
+            pacer.changed();
+    } else if (event.type == sf::Event::MouseMoved) {
+        mouseX = event.mouseMove.x;
+        mouseY = event.mouseMove.y;
+        if (refreshHover())
+            pacer.changed();
     }
-    return screen::kQuit;
+    return std::nullopt;
+}
+
+template <const ResultLayout& layout>
+void ResultScreen<layout>::draw(sf::RenderTarget& target) const
+{
+    // The background fills the window, so the frame is not cleared; it is
+    // opaque, so it is drawn without blending (the same pixels, cheaper)
+    target.draw(background, sf::BlendNone);
+    target.draw(title);
+    for (int i = 0; i < layout.choiceCount; ++i)
+        target.draw(choices[i]);
 }
 
 template class ResultScreen<kWonLayout>;

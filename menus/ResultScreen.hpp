@@ -12,6 +12,11 @@
 #include <array>
 #include <optional>
 
+class FramePacer;
+namespace sf {
+class Event;
+}
+
 // The screens after a level: a big title and one or two choices over the
 // menu's background. Any mouse button pressed in a choice's box counts.
 
@@ -61,8 +66,15 @@ class ResultScreen final : public cScreen {
 public:
     int Run(sf::RenderWindow& window) override;
 
+    // The steps of the frame loop (see runFrames).
+    std::optional<int> handleEvent(const sf::Event& event, FramePacer& pacer);
+    std::optional<int> update(FramePacer& /*pacer*/) { return std::nullopt; }
+    void draw(sf::RenderTarget& target) const;
+    std::optional<int> finished() { return std::nullopt; }
+
 private:
-    void refreshHover();
+    // Colours the choice under the pointer red; true when a colour changes.
+    bool refreshHover();
 
     sf::Sprite background;
     sf::Texture backgroundTexture;

@@ -1,12 +1,7 @@
 #include "howto.hpp"
 
 #include "shell/Assets.hpp"
-#include "shell/Pointer.hpp"
-#include "shell/ScreenIndex.hpp"
-
-#include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Graphics/Sprite.hpp>
-#include <SFML/Window/Event.hpp>
+#include "shell/FrameLoop.hpp"
 
 #include <array>
 #include <iostream>
@@ -20,11 +15,8 @@ const sf::Vector2f kNextPosition{100, 500};
 
 int howto::Run(sf::RenderWindow& window)
 {
-    // Every page is drawn through the rectangle of the first one.
-    sf::Sprite page;
     loadTexture(pageTexture, kPagePaths[0]);
     page.setTexture(pageTexture);
-    int pageShown = 0;
 
     loadFont(font, asset::kFont);
     next.setFont(font);
@@ -32,47 +24,55 @@ int howto::Run(sf::RenderWindow& window)
     next.setString("Next ->");
     next.setPosition(kNextPosition);
     next.setCharacterSize(kNextSize);
+    return runFrames(window, *this);
+}
 
-    const auto refreshColour = [&] {
-        next.setFillColor(kNextBox.contains(mouseX, mouseY) ? sf::Color::Red : sf::Color::Black);
-    };
+bool howto::refreshColour()
+{
+    const sf::Color colour = kNextBox.contains(mouseX, mouseY) ? sf::Color::Red : sf::Color::Black;
+    if (colour == next.getFillColor())
+        return false;
+    next.setFillColor(colour);
+    return true;
+}
 
-    while (window.isOpen()) {
-        // One pointer sample serves every event of the frame
-        const sf::Vector2i pointer = samplePointer(window);
-        mouseX = pointer.x;
-        mouseY = pointer.y;
-
-        sf::Event event;
-        while (window.pollEvent(event)) {
-            if (event.type == sf::Event::Closed) {
-                window.close();
-            } else if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape) {
-                return screen::kMainMenu;
-            } else if (event.type == sf::Event::MouseButtonPressed) {
-                std::cout << mouseX << "," << mouseY << std::endl;
-                pages.press(event.mouseButton.button, mouseX, mouseY);
-                refreshColour();
-            } else if (event.type == sf::Event::MouseMoved) {
-                refreshColour();
-            }
-        }
-
-        // Turn the page; the later pages load without a report
-        if (pages.done())
-            return screen::kMainMenu;
-        if (pages.current() != pageShown) {
-            pageShown = pages.current();
-            pageTexture.loadFromFile(kPagePaths[pageShown]);
-        }
-
-        if (!window.isOpen())
-            break;
-        // The page fills the window, so the frame is not cleared; it is
-        // opaque, so it is drawn without blending (the same pixels, cheaper)
-        window.draw(page, sf::BlendNone);
-        window.draw(next);
-        window.display();
+std::optional<int> howto::handleEvent(const sf::Event& event, FramePacer& pacer)
+{
+    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape)
+        return screen::kMainMenu;
+    if (event.type == sf::Event::MouseButtonPressed) {
+        mouseX = event.mouseButton.x;
+        mouseY = event.mouseButton.y;
+        std::cout << mouseX << "," << mouseY << std::endl;
+        pages.press(event.mouseButton.button, mouseX, mouseY);
+    } else if (event.type == sf::Event::MouseMoved) {
+        mouseX = event.mouseMove.x;
+        mouseY = event.mouseMove.y;
+    } else {
+        return std::nullopt;
     }
-    return screen::kQuit;
+    if (refreshColour())
+        pacer.changed();
+    return std::nullopt;
+}
+
+std::optional<int> howto::update(FramePacer& pacer)
+{
+    // Turn the page; the later pages load without a report
+    if (pages.done())
+        return screen::kMainMenu;
+    if (pages.current() != pageShown) {
+        pageShown = pages.current();
+        pageTexture.loadFromFile(kPagePaths[pageShown]);
+        pacer.changed();
+    }
+    return std::nullopt;
+}
+
+void howto::draw(sf::RenderTarget& target) const
+{
+    // The page fills the window, so the frame is not cleared; it is opaque,
+    // so it is drawn without blending (the same pixels, cheaper)
+    target.draw(page, sf::BlendNone);
+    target.draw(next);
 }

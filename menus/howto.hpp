@@ -4,9 +4,17 @@
 #include "shell/cScreen.hpp"
 
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Mouse.hpp>
+
+#include <optional>
+
+class FramePacer;
+namespace sf {
+class Event;
+}
 
 // "Next ->" at the bottom left of every page, clicked and coloured by this box.
 inline constexpr PixelBox kNextBox{103, 510, 222, 556};
@@ -35,8 +43,19 @@ class howto final : public cScreen {
 public:
     int Run(sf::RenderWindow& window) override;
 
+    // The steps of the frame loop (see runFrames).
+    std::optional<int> handleEvent(const sf::Event& event, FramePacer& pacer);
+    std::optional<int> update(FramePacer& pacer);
+    void draw(sf::RenderTarget& target) const;
+    std::optional<int> finished() { return std::nullopt; }
+
 private:
+    // Colours "Next ->" red under the pointer; true when its colour changes.
+    bool refreshColour();
+
     sf::Texture pageTexture;  // one texture serves all four pages
+    sf::Sprite page;          // every page is drawn through the first one's rectangle
+    int pageShown = 0;
     sf::Text next;
     sf::Font font;
     int mouseX = 0;

@@ -1,14 +1,7 @@
 #include "play.hpp"
 
-#include "MenuWidget.hpp"
 #include "shell/Assets.hpp"
-#include "shell/Pointer.hpp"
-#include "shell/ScreenIndex.hpp"
-
-#include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Event.hpp>
-
-#include <array>
+#include "shell/FrameLoop.hpp"
 
 namespace {
 constexpr const char* kBackground = "../Images//recortadas/inicio.bmp";
@@ -33,7 +26,6 @@ int play::Run(sf::RenderWindow& window)
     background.setTexture(backgroundTexture);
 
     const std::array<sf::Texture*, 3> textures{&level3Texture, &level2Texture, &level1Texture};
-    std::array<sf::Sprite, 3> pictures;
     for (std::size_t i = 0; i < kPictures.size(); ++i)
         loadTexture(*textures[i], kPictures[i].path);
     for (std::size_t i = 0; i < kPictures.size(); ++i) {
@@ -42,47 +34,44 @@ int play::Run(sf::RenderWindow& window)
     }
 
     const sf::Vector2u size = window.getSize();
-    menuplay menu(static_cast<float>(size.x), static_cast<float>(size.y));
+    menu.emplace(static_cast<float>(size.x), static_cast<float>(size.y));
+    return runFrames(window, *this);
+}
 
-    while (window.isOpen()) {
-        // Handle events, each with the pointer where it is now
-        sf::Event event;
-        while (window.pollEvent(event)) {
-            const sf::Vector2i pointer = samplePointer(window);
-            mouseY = pointer.y;
-            mouseX = pointer.x;
-            switch (event.type) {
-            case sf::Event::Closed:
-                window.close();
-                break;
-            case sf::Event::KeyPressed:
-                if (event.key.code == sf::Keyboard::Escape)
-                    return screen::kMainMenu;
-                break;
-            case sf::Event::MouseButtonPressed:
-                if (event.mouseButton.button != sf::Mouse::Left)
-                    break;
-                for (std::size_t i = 0; i < kPictures.size(); ++i) {
-                    if (pictures[i].getGlobalBounds().contains(static_cast<float>(mouseX), static_cast<float>(mouseY)))
-                        return kPictures[i].level;
-                }
-                break;
-            case sf::Event::MouseMoved:
-                menu.Position(mouseX, mouseY);
-                break;
-            default:
-                break;
-            }
-        }
-
-        if (!window.isOpen())
+std::optional<int> play::handleEvent(const sf::Event& event, FramePacer& pacer)
+{
+    switch (event.type) {
+    case sf::Event::KeyPressed:
+        if (event.key.code == sf::Keyboard::Escape)
+            return screen::kMainMenu;
+        break;
+    case sf::Event::MouseButtonPressed:
+        mouseX = event.mouseButton.x;
+        mouseY = event.mouseButton.y;
+        if (event.mouseButton.button != sf::Mouse::Left)
             break;
-        // Draw the background, then the pictures in hit-test order
-        drawBackground(window, background, sf::Color::Black);
-        for (const sf::Sprite& picture : pictures)
-            window.draw(picture);
-        menu.draw(window);
-        window.display();
+        for (std::size_t i = 0; i < kPictures.size(); ++i) {
+            if (pictures[i].getGlobalBounds().contains(static_cast<float>(mouseX), static_cast<float>(mouseY)))
+                return kPictures[i].level;
+        }
+        break;
+    case sf::Event::MouseMoved:
+        mouseX = event.mouseMove.x;
+        mouseY = event.mouseMove.y;
+        if (menu->Position(mouseX, mouseY))
+            pacer.changed();
+        break;
+    default:
+        break;
     }
-    return screen::kQuit;
+    return std::nullopt;
+}
+
+void play::draw(sf::RenderTarget& target) const
+{
+    // The background, then the pictures in hit-test order
+    drawBackground(target, background, sf::Color::Black);
+    for (const sf::Sprite& picture : pictures)
+        target.draw(picture);
+    menu->draw(target);
 }

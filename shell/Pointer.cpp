@@ -1,13 +1,12 @@
 #include "Pointer.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Mouse.hpp>
+#include <SFML/Window/Event.hpp>
 
 #include <cmath>
 
-sf::Vector2i samplePointer(const sf::RenderWindow& window)
+sf::Vector2i toScene(const sf::RenderWindow& window, sf::Vector2i pixel)
 {
-    const sf::Vector2i pixel = sf::Mouse::getPosition(window);
     // A closed or zero-sized window has no view to map through.
     const sf::Vector2u size = window.getSize();
     if (!window.isOpen() || size.x == 0 || size.y == 0)
@@ -19,4 +18,25 @@ sf::Vector2i samplePointer(const sf::RenderWindow& window)
     constexpr float kRoundingSlack = 1e-3f;
     return {static_cast<int>(std::floor(scene.x + kRoundingSlack)),
             static_cast<int>(std::floor(scene.y + kRoundingSlack))};
+}
+
+void mapEventToScene(const sf::RenderWindow& window, sf::Event& event)
+{
+    switch (event.type) {
+    case sf::Event::MouseButtonPressed:
+    case sf::Event::MouseButtonReleased: {
+        const sf::Vector2i scene = toScene(window, {event.mouseButton.x, event.mouseButton.y});
+        event.mouseButton.x = scene.x;
+        event.mouseButton.y = scene.y;
+        break;
+    }
+    case sf::Event::MouseMoved: {
+        const sf::Vector2i scene = toScene(window, {event.mouseMove.x, event.mouseMove.y});
+        event.mouseMove.x = scene.x;
+        event.mouseMove.y = scene.y;
+        break;
+    }
+    default:
+        break;
+    }
 }

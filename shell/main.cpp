@@ -21,7 +21,6 @@ namespace {
 constexpr unsigned kWindowWidth = 800;
 constexpr unsigned kWindowHeight = 600;
 constexpr unsigned kBitsPerPixel = 32;
-constexpr unsigned kFrameRateLimit = 60;
 
 // A fresh screen for a screen index, so that every visit starts from the
 // screen's initial state. Index 3 (exit) and the negative ones have no screen.
@@ -53,8 +52,7 @@ int main()
                             sf::String("Sunken Finds", std::locale()),
                             sf::Style::Titlebar | sf::Style::Resize | sf::Style::Close,
                             sf::ContextSettings());
-    // Redrawing a still picture thousands of times a second would only burn a CPU core.
-    window.setFramerateLimit(kFrameRateLimit);
+    // The screens pace themselves (FrameLoop.hpp): no frame-rate limit here.
 
     // Looping for the whole run; without the file or a sound device, silent.
     std::optional<sf::Music> music;
