@@ -2,13 +2,39 @@
 
 #include "Assets.hpp"
 
-#include <alc.h>  // found through OpenAL's include directory, as CMake's FindOpenAL expects
 #include <SFML/System/Err.hpp>
+#include <alc.h>  // found through OpenAL's include directory, as CMake's FindOpenAL expects
+#include <alext.h>
 
 #include <iostream>
 #include <sstream>
 
-void startMusic(std::optional<sf::Music>& music)
+namespace {
+// Whether SFML's audio device is open and still there.
+bool deviceConnected()
+{
+    ALCcontext* const context = alcGetCurrentContext();
+    ALCdevice* const device = context != nullptr ? alcGetContextsDevice(context) : nullptr;
+    if (device == nullptr)
+        return false;
+    ALCint connected = ALC_TRUE;  // a device that cannot tell is taken as there
+    alcGetIntegerv(device, ALC_CONNECTED, 1, &connected);
+    return connected != ALC_FALSE;
+}
+}  // namespace
+
+bool GameMusic::onGetData(Chunk& data)
+{
+    // Called on SFML's streaming thread for every buffer played out. Ending
+    // the data without a loop ends the stream and its thread.
+    if (!deviceConnected()) {
+        setLoop(false);
+        return false;
+    }
+    return sf::Music::onGetData(data);
+}
+
+void startMusic(std::optional<GameMusic>& music)
 {
     // SFML opens the audio device along with the first sound object. Without
     // one (no sound card or sound server, as in many virtual machines and
@@ -20,7 +46,7 @@ void startMusic(std::optional<sf::Music>& music)
     std::streambuf* const errors = sf::err().rdbuf(messages.rdbuf());
     music.emplace();
     music->openFromFile(asset::kMusic);
-    const bool deviceOpen = alcGetCurrentContext() != nullptr;
+    const bool deviceOpen = deviceConnected();
     sf::err().rdbuf(errors);
 
     if (!deviceOpen) {

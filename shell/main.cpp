@@ -55,7 +55,7 @@ int main()
     // The screens pace themselves (FrameLoop.hpp): no frame-rate limit here.
 
     // Looping for the whole run; without the file or a sound device, silent.
-    std::optional<sf::Music> music;
+    std::optional<GameMusic> music;
     startMusic(music);
 
     for (int index = 0; index < screen::kCount; ++index)
