@@ -1,64 +1,54 @@
-"""The how-to-play pages, reached from the main menu."""
+# The how-to-play pages, reached from the main menu.
 
 import unittest
 
-from harness import LEFT, MIDDLE, NEXT, RIGHT, Game, black_text, choose, load, red_text, similarity, wait_menu
-
-PAGES = [f"Images/howtome{page}.png" for page in range(4)]
-PAGE_AREA = (0, 0, 800, 490)  # above "Next ->", where only the page shows
+from harness import COMO_JOGAR, EXIT_STATUS, MIDDLE, NEXT, PAGES, RIGHT, Game, choose, ink, middle, page_shown, wait_menu
 
 
-def page_shown(shot, page):
-    """The page fills the window above "Next ->" and fits it better than any other page."""
-    scores = [similarity(shot, load(other), PAGE_AREA) for other in PAGES]
-    return scores[page] >= 0.9 and all(score < scores[page] for k, score in enumerate(scores) if k != page)
-
-
-def next_colours(shot, page):
-    """(red, black) pixels of "Next ->" drawn over the page."""
-    return red_text(shot, NEXT, PAGES[page]), black_text(shot, NEXT, PAGES[page])
+def next_red(page, red=True):  # the page with "Next ->" written in red (or black)
+    return lambda s: page_shown(page)(s) and ink(s, NEXT, PAGES[page], red) >= 15 and \
+        (red or ink(s, NEXT, PAGES[page], True) == 0)
 
 
 class HowToTest(unittest.TestCase):
-    def wait_page(self, page):
-        return self.g.wait_picture(lambda shot: page_shown(shot, page), f"how-to page {page}")
-
-    def press(self, x, y, button=LEFT):
-        """Every press prints where it happened."""
-        self.g.click(x, y, button)
-        self.g.expect(f"{x},{y}")
-
-    def test_pages_turn_only_on_left_presses_in_next_and_escape_leaves(self):
-        g = self.g = Game()
+    def test_pages_colours_turns_and_leaving(self):
+        g = Game()
         self.addCleanup(g.close)
         wait_menu(g)
-        choose(g, (400, 330), 2)
-        self.wait_page(0)
-        red, black = next_colours(g.screenshot(save_as="howto-0"), 0)
-        self.assertEqual(red, 0, '"Next ->" red with the pointer away')
-        self.assertGreaterEqual(black, 15, 'no black "Next ->"')
-        g.hover(160, 530, lambda shot: next_colours(shot, 0)[0] >= 15, '"Next ->" red under the pointer')
-        g.hover(300, 530, lambda shot: next_colours(shot, 0)[0] == 0, '"Next ->" black again')
-
-        # Other buttons in the box, and left presses just outside each side.
-        self.press(160, 530, RIGHT)
-        self.press(222, 556, MIDDLE)
-        for x, y in ((102, 530), (223, 530), (150, 509), (150, 557)):
-            self.press(x, y)
-        g.expect_quiet(0.2)
-        self.assertTrue(page_shown(g.screenshot(), 0), "the page turned without a left press on \"Next ->\"")
-
-        # Corners of the box belong to it. (That a fourth turn ends the pages
-        # test_close_everywhere checks.)
-        for page, (x, y) in enumerate(((103, 510), (222, 556), (150, 530)), start=1):
-            self.press(x, y)
-            self.wait_page(page)
-            g.screenshot(save_as=f"howto-{page}")
-        # Escape leaves the pages for the main menu on its press, before any release.
-        g.key_down("Escape")
+        choose(g, middle(COMO_JOGAR), 2)
+        g.see(next_red(0, False), '"Next ->" black on the first page')
+        g.screenshot(save_as="howto-0")
+        for point, red in (((160, 530), True), ((300, 530), False)):
+            g.move(*point)
+            g.see(next_red(0, red), f'"Next ->" with the pointer at {point}')
+        # In and out faster than a frame: the last move decides.
+        for end, red in [((160, 530), True), ((160, 580), False)] * 5:
+            g.sweep([(160, 530), (160, 580), (160, 530), (300, 530), (160, 530), end])
+            g.see(next_red(0, red), f'"Next ->" after a sweep ending at {end}')
+        # Every press prints where it was; only a left one in "Next ->" turns the page, slow or flicked.
+        for x, y, button in ((160, 530, RIGHT), (200, 540, MIDDLE), (300, 530, 1)):
+            g.click(x, y, button)
+            g.expect(f"{x},{y}")
+        g.key("Return")  # nor does any key but Escape
+        g.key("a")
+        g.quiet(0.2)
+        self.assertTrue(page_shown(0)(g.screenshot()), "the page turned without a left press on \"Next ->\"")
+        for page in (1, 2, 3, 4):
+            (g.flick if page == 2 else g.click)(*middle(NEXT))
+            g.expect("{},{}".format(*middle(NEXT)))
+            g.see(page_shown(page), f"how-to page {page}") if page < 4 else wait_menu(g)  # past the last: the menu
+        # Escape leaves on its press; the close button ends the game on a later page.
+        choose(g, middle(COMO_JOGAR), 2)
+        g.key(up=False)
         wait_menu(g)
-        g.key_up("Escape")
-        choose(g, (300, 100), 0)
+        g.key(down=False)
+        choose(g, middle(COMO_JOGAR), 2)
+        g.click(*NEXT[:2])
+        g.expect("{},{}".format(*NEXT[:2]))
+        g.see(page_shown(1), "how-to page 1")
+        g.close_button()
+        self.assertEqual(g.wait_exit(2), EXIT_STATUS)
+        g.quiet(0.1)
 
 
 if __name__ == "__main__":

@@ -1,67 +1,72 @@
-"""Level 1 played through the real window: the first frame, finding the five
-objects in order, wrong clicks, the edges of the target and Escape."""
+# Level 1 and the won screen, played through the real window.
 
 import unittest
 
-from harness import (COUNTDOWN_NUMBER, FUNDO, MIDDLE, RIGHT, Game, LevelChecks, enter_level, find, load, miss,
-                     next_level, object_boxes, object_point, similarity, visible, wait_menu)
+from harness import (COUNTDOWN, EXIT_STATUS, FUNDO, MIDDLE, RIGHT, Game, enter_level,
+                     find, ink, level_problems, level_shown, object_box, object_point, selection_shown,
+                     similarity, wait_menu, win_level_1, won_shown)
+
+ALL = [1, 2, 3, 4, 5]
 
 
-class Level1Test(LevelChecks):
-
+class Level1Test(unittest.TestCase):
     def setUp(self):
         self.g = Game()
         self.addCleanup(self.g.close)
 
-    def test_first_frame_wrong_clicks_and_the_five_in_order(self):
+    def test_level_won_by_flicks_and_the_won_screen(self):
         g = self.g
-        _, shot = enter_level(g, 1)
+        shot = enter_level(g, 1)
         g.screenshot(save_as="level1-start")
-        everything = [1, 2, 3, 4, 5]
-        self.assert_list(shot, everything)
-        self.assert_drawn(shot, everything)
-
-        # While the fish is the target the anchor finds nothing; only the left button plays.
-        miss(g, 1, object_point(1, 2))
-        miss(g, 1, object_point(1, 1), RIGHT)
-        miss(g, 1, object_point(1, 1), MIDDLE)
-
-        find(g, 1, 1)
-        shot = g.wait_picture(lambda s: self.look(s, 1, everything)[2] > 0.95, "the fish to go")
-        score = similarity(shot, load(FUNDO), visible(object_boxes(1)[0]))
-        self.assertGreater(score, 0.97, f"the fish's place is not the bare background ({score:.2f})")
-        self.assert_list(shot, [2, 3, 4, 5])
-        self.assert_drawn(shot, [2, 3, 4, 5])
-
+        self.assertEqual(level_problems(shot, 1, ALL, ALL), [])
+        self.assertGreaterEqual(ink(shot, (730, 0, 800, 50), FUNDO, False), 15, "no countdown on the first frame")
+        # While the fish is the target the anchor finds nothing, nor does the pixel right of
+        # the fish; only the left button plays.
+        for point, button in ((object_point(1, 2), 1), (object_point(1, 1, xs=[object_box(1, 1)[2]]), 1),
+                              (object_point(1, 1), RIGHT), (object_point(1, 1), MIDDLE)):
+            g.click(*point, button)
+        g.expect("Pressed", "Pressed")
+        g.quiet(0.3)
+        # Each object flicked (pressed, released and left at once) is found where it was pressed.
+        find(g, 1, 1, object_point(1, 1, xs=[object_box(1, 1)[0]]), flick=True)  # the fish's left edge
+        g.see(lambda s: not level_problems(s, 1, ALL[1:], ALL[1:]), "the fish gone from the scene and the list")
         for i in (2, 3, 4, 5):
-            find(g, 1, i)
-        next_level(g)
+            find(g, 1, i, flick=True)
+        g.see(won_shown, "the won screen")
+        g.quiet(0.2)
 
-    def test_edges_of_the_target(self):
-        g = self.g
-        enter_level(g, 1)
-        fish, anchor = object_boxes(1)[:2]
-        miss(g, 1, object_point(1, 1, xs=[fish[2]]))  # just right of the fish
-        miss(g, 1, object_point(1, 1, ys=[fish[3]]))  # just below it
-        find(g, 1, 1, object_point(1, 1, xs=[fish[0]]))  # its left edge
-        find(g, 1, 2, object_point(1, 2, ys=[anchor[1]]))  # the anchor's top edge
+        g.screenshot(save_as="won")
+        # Between the choices no button counts, nor do keys.
+        for button in (1, RIGHT, MIDDLE):
+            g.click(400, 450, button)
+        g.key("Escape")
+        g.key("Return")
+        g.quiet(0.3)
+        self.assertTrue(won_shown(g.screenshot()), "the won screen went away")
+        g.flick(390, 395, away=(400, 450))  # "Proximo nivel", flicked: the level selection
+        g.see(selection_shown, "the level selection")
+        g.quiet(0.2)
+        win_level_1(g, from_menu=False)
+        g.click(390, 497, RIGHT)  # any button picks "Sair": the main menu
+        wait_menu(g)
+        g.quiet(0.1)
 
     def test_escape_on_release_and_a_fresh_second_visit(self):
         g = self.g
-        _, first = enter_level(g, 1)
+        first = enter_level(g, 1)
         find(g, 1, 1)
-        g.key_down("Escape")
-        g.expect_quiet(0.4)
-        self.assertGreater(similarity(g.screenshot(), load(FUNDO)), 0.6, "Escape's press left the level")
-        g.key_up("Escape")
+        g.key(up=False)
+        g.quiet(0.4)
+        self.assertTrue(level_shown(g.screenshot()), "Escape's press left the level")
+        g.key(down=False)
         wait_menu(g)
-
-        _, shot = enter_level(g, 1)  # the main menu answers
-        self.assert_list(shot, [1, 2, 3, 4, 5])
-        self.assert_drawn(shot, [1, 2, 3, 4, 5])
-        self.assertGreater(similarity(shot, first, COUNTDOWN_NUMBER), 0.98,
-                           "the countdown does not start again from 60")
+        shot = enter_level(g, 1)
+        self.assertEqual(level_problems(shot, 1, ALL, ALL), [])
+        self.assertGreater(similarity(shot, first, COUNTDOWN), 0.98, "the countdown does not start again from 60")
         find(g, 1, 1)
+        g.close_button()
+        self.assertEqual(g.wait_exit(2), EXIT_STATUS)
+        g.quiet(0.1)
 
 
 if __name__ == "__main__":

@@ -1,3 +1,6 @@
+// The fixed boxes of the menus, the how-to pages and the result screens at
+// their edges (every bound of a box is inside it), as (x, y, what a press there gives).
+#include "menus/MenuWidget.hpp"
 #include "menus/ResultScreen.hpp"
 #include "menus/howto.hpp"
 
@@ -6,58 +9,38 @@
 #include <optional>
 
 namespace {
-struct BoxCase {
+struct Point {
     int x, y;
     std::optional<int> expected;
 };
+const std::optional<int> none;
 }  // namespace
 
-TEST(HowToPages, NextBoxEdgesAreInclusive)
+TEST(Boxes, MenuChoicesNextAndResultChoices)
 {
-    const BoxCase cases[] = {  // expected: the page after one left press
+    const Point menu[] = {  // the choice, 0 for none
+        {345, 230, 1}, {447, 281, 1}, {344, 230, 0}, {448, 281, 0}, {345, 229, 0}, {447, 282, 0}, {299, 308, 2},
+        {505, 360, 2}, {298, 330, 0}, {506, 330, 0}, {400, 307, 0}, {400, 361, 0}, {356, 389, 3}, {429, 433, 3},
+        {430, 433, 0}, {356, 434, 0}, {355, 400, 0}, {390, 388, 0}, {300, 250, 0}, {500, 400, 0}};
+    const Point next[] = {  // the page after one left press (other buttons never turn one)
         {102, 530, 0}, {103, 530, 1}, {222, 530, 1}, {223, 530, 0}, {160, 509, 0},
-        {160, 510, 1}, {160, 556, 1}, {160, 557, 0}, {103, 510, 1}, {222, 556, 1},
-    };
-    for (const BoxCase& c : cases) {
+        {160, 510, 1}, {160, 556, 1}, {160, 557, 0}, {103, 510, 1}, {222, 556, 1}};
+    const Point won[] = {  // the next screen
+        {226, 376, 1}, {557, 411, 1}, {225, 390, none}, {558, 390, none}, {300, 375, none}, {300, 412, none},
+        {343, 485, 0}, {441, 510, 0}, {342, 500, none}, {442, 500, none}, {400, 511, none}, {400, 450, none}};
+    const Point lost[] = {
+        {100, 376, 0}, {688, 413, 0}, {99, 390, none}, {689, 390, none}, {400, 375, none}, {400, 414, none},
+        {400, 500, none}};  // where the won screen's "Sair" is
+    for (const Point& p : menu)
+        EXPECT_EQ(menuChoiceAt(p.x, p.y), p.expected) << "menu " << p.x << "," << p.y;
+    for (const Point& p : next) {
         HowToPages pages;
-        pages.press(sf::Mouse::Left, c.x, c.y);
-        EXPECT_EQ(pages.current(), c.expected) << c.x << "," << c.y;
+        pages.press(sf::Mouse::Left, p.x, p.y);
+        pages.press(sf::Mouse::Right, p.x, p.y);
+        EXPECT_EQ(pages.current(), p.expected) << "next " << p.x << "," << p.y;
     }
-}
-
-TEST(HowToPages, OnlyTheLeftButtonTurnsAndFourTurnsEndThePages)
-{
-    HowToPages pages;
-    pages.press(sf::Mouse::Right, 150, 530);
-    pages.press(sf::Mouse::Middle, 150, 530);
-    EXPECT_EQ(pages.current(), 0);
-
-    for (int turn = 1; turn <= 3; ++turn) {
-        pages.press(sf::Mouse::Left, 150, 530);
-        EXPECT_EQ(pages.current(), turn);
-        EXPECT_FALSE(pages.done());
-    }
-    // Two presses in the frame showing the last page: both count.
-    pages.press(sf::Mouse::Left, 150, 530);
-    pages.press(sf::Mouse::Left, 150, 530);
-    EXPECT_EQ(pages.current(), 5);
-    EXPECT_TRUE(pages.done());
-}
-
-TEST(ResultChoiceAt, WonAndLostScreenBoxes)
-{
-    const std::optional<int> none;
-    const BoxCase won[] = {
-        {226, 376, 1},   {557, 411, 1},   {225, 390, none}, {558, 390, none}, {300, 375, none}, {300, 412, none},
-        {343, 485, 0},   {441, 510, 0},   {342, 500, none}, {442, 500, none}, {400, 511, none},
-        {400, 450, none},  // between the two choices
-    };
-    const BoxCase lost[] = {
-        {100, 376, 0},   {688, 413, 0},   {99, 390, none},  {689, 390, none}, {400, 375, none}, {400, 414, none},
-        {400, 500, none},  // where the won screen's "Sair" is: only one choice here
-    };
-    for (const BoxCase& c : won)
-        EXPECT_EQ(resultChoiceAt(kWonLayout, c.x, c.y), c.expected) << "won " << c.x << "," << c.y;
-    for (const BoxCase& c : lost)
-        EXPECT_EQ(resultChoiceAt(kLostLayout, c.x, c.y), c.expected) << "lost " << c.x << "," << c.y;
+    for (const Point& p : won)
+        EXPECT_EQ(resultChoiceAt(kWonLayout, p.x, p.y), p.expected) << "won " << p.x << "," << p.y;
+    for (const Point& p : lost)
+        EXPECT_EQ(resultChoiceAt(kLostLayout, p.x, p.y), p.expected) << "lost " << p.x << "," << p.y;
 }
