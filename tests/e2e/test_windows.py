@@ -1,0 +1,73 @@
+# The Windows zip under Wine, unpacked as a player unpacks it and started from
+# bin/ as a double-click in Explorer starts it: the window, the main menu's
+# lines, level 1 won, and both ways out.
+import os, subprocess, tempfile, unittest, zipfile  # noqa: E401
+
+from PIL import Image, ImageChops
+
+from harness import EXIT_STATUS, Game
+
+ZIP = os.environ.get("SUNKEN_WINDOWS_ZIP", "../../build-windows/sunken-finds-windows-x64.zip")
+ROOT = tempfile.TemporaryDirectory(prefix="sunken-windows-")  # removed at exit
+GAME = os.path.join(ROOT.name, "sunken-finds")
+# A prefix of its own, without Mono's and Gecko's installers or Wine's messages.
+WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+MENU = "Images/fundo_inicio.bmp"  # also the won screen's background
+
+
+def wine(command):
+    subprocess.run(command, shell=True, env=dict(os.environ, **WINE), timeout=180, capture_output=True)
+
+
+def setUpModule():
+    zipfile.ZipFile(ZIP).extractall(ROOT.name)
+    wine("wineboot -i && wineserver -w")  # the prefix is written once its server ends
+
+
+def showing(relative):  # whether a screenshot is mostly this picture of the unpacked zip
+    with Image.open(os.path.join(GAME, relative)) as image:
+        picture = image.convert("RGB")
+    return lambda shot: sum(ImageChops.difference(shot, picture).convert("L").histogram()[:13]) > 0.6 * 800 * 600
+
+
+class WineGame(Game):
+    # Windows places its window once more just after showing it, which undoes a
+    # move made before: the window counts as found once its first frame shows.
+    def _find_window(self):
+        self.window = super()._find_window()
+        return self.window if self.window and showing(MENU)(self.screenshot()) else None
+
+
+class WindowsZipTest(unittest.TestCase):
+
+    def setUp(self):
+        self.addCleanup(wine, "wineserver -k")  # it would keep this game's X server for the next one
+        self.g = WineGame(command=["wine", "sunken-finds.exe"], cwd=os.path.join(GAME, "bin"), env=WINE, start_timeout=60)
+        self.addCleanup(self.g.close)
+
+    def click(self, x, y, *lines):  # standard output is in text mode: Windows ends lines with CR LF
+        self.g.click(x, y)
+        self.g.expect(*[line + "\r" for line in lines], timeout=10)
+
+    def test_jogar_and_level_1_won(self):
+        self.click(400, 250, "Pressed", "400 , 250", "1")
+        self.click(300 + 236 // 2, 30 + 169 // 2)  # the middle of level 1's picture
+        self.g.see(showing("Images/fundo.bmp"), "level 1", timeout=10)
+        objects = [(750, 310, "peixinho_escondido"), (145, 310, "ancora_escondida"), (285, 479, "carangueijo_escondido"),
+                   (350, 60, "passaro_escondido"), (240, 450, "luneta_escondida")]  # top-left corners, in order
+        for i, (x, y, name) in enumerate(objects, 1):
+            with Image.open(os.path.join(GAME, f"Images/{name}.png")) as image:
+                width, height = image.size
+            self.click((x + min(x + width, 800)) // 2, y + height // 2, "Pressed", f"Retirou {i}")  # in the window
+        self.g.see(showing(MENU), "the won screen", timeout=10)
+        self.click(390, 395)  # "Proximo nivel" on the won screen, "Sair" on the main menu
+        self.g.see(showing("Images/recortadas/inicio.bmp"), "the level selection", timeout=10)
+
+    def test_sair(self):
+        self.click(390, 410, "Pressed", "390 , 410", "3")
+        self.assertEqual(self.g.wait_exit(10), EXIT_STATUS)
+
+    def test_close_button(self):
+        self.g.close_button()
+        self.assertEqual(self.g.wait_exit(10), EXIT_STATUS)
+
