@@ -24,3 +24,10 @@ cmake --build build -j"$(nproc)"
 labels=(-LE long)
 [ $long -eq 1 ] && labels=()
 ctest --test-dir build --output-on-failure -j2 "${labels[@]}"
+
+# The Windows zip: cross-built (packaging/windows/build.sh keeps the built
+# libraries in a cache, so only the first run takes minutes) and played under
+# Wine by the label "windows", timed apart from the tiers above.
+packaging/windows/build.sh
+install_packages wine wine64
+ctest --test-dir build-windows --output-on-failure -L windows
