@@ -18,8 +18,8 @@ install_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth \
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUNKEN_WERROR=ON
 cmake --build build -j"$(nproc)"
 
-# Every end-to-end test starts its own X servers; the static checks and the
-# package check need none. The sound is the machine's own.
+# Every end-to-end test starts its own X servers; the unit tests and the static
+# checks need none. The sound is the machine's own.
 
 labels=(-LE long)
 [ $long -eq 1 ] && labels=()

@@ -63,9 +63,8 @@ class Game:
     # below a copy of Fonts/, Images/ and Sounds/ with these {path: how} damages.
     def __init__(self, damages=None, env=None, command=None, cwd=None, start_timeout=20):
         self.tree = None if cwd else tempfile.mkdtemp(prefix="sunken-assets-")
-        for relative in all_assets() if self.tree else []:
-            os.makedirs(os.path.dirname(os.path.join(self.tree, relative)), exist_ok=True)
-            shutil.copyfile(asset(relative), os.path.join(self.tree, relative))
+        for folder in ("Fonts", "Images", "Sounds") if self.tree else ():
+            shutil.copytree(asset(folder), os.path.join(self.tree, folder))
         for relative, how in (damages or {}).items():
             damage(os.path.join(self.tree, relative), how)
         self.lines, self.read_upto, self.stderr_bytes, self.stderr_head = [], 0, 0, b""
@@ -246,7 +245,7 @@ MENU_BACKGROUND, FUNDO = "Images/fundo_inicio.bmp", "Images/fundo.bmp"  # the me
 SELECTION_BACKGROUND = "Images/recortadas/inicio.bmp"
 PAGES = [f"Images/howtome{page}.png" for page in range(4)]
 JOGAR, COMO_JOGAR, SAIR = (345, 230, 448, 282), (299, 308, 506, 361), (356, 389, 430, 434)
-PROXIMO, WON_SAIR, LOST_BACK = (226, 376, 558, 412), (343, 485, 442, 511), (100, 376, 689, 414)
+WON_SAIR = (343, 485, 442, 511)  # the won screen's "Sair"
 NEXT = (103, 510, 223, 557)  # "Next ->" on the how-to pages
 COUNTDOWN = (473, 0, 800, 50)  # "Tempo restante:" and the number
 _R = "Images/recortadas/"
@@ -351,12 +350,6 @@ def win_level_1(game, from_menu=True):
     for i in range(1, 6):
         find(game, 1, i)
     return game.see(won_shown, "the won screen")
-
-
-def next_level(game):  # "Proximo nivel" leads, silently, to the level selection
-    game.click(390, 395)
-    game.see(selection_shown, "the level selection")
-    game.quiet(0.2)
 
 
 def scene(level, shown, listed):

@@ -37,7 +37,3 @@ class AudioTest(unittest.TestCase):
             with self.subTest(name):
                 self.assertLess(size, 4096, f"standard error begins {head[:300]!r}")
                 self.assertLessEqual(share, figures["null device"][0] + 3, "busier than with the null device")
-
-
-if __name__ == "__main__":
-    unittest.main()

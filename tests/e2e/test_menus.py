@@ -1,11 +1,11 @@
-# The main menu and the level selection through the real window.
+# The main menu, the level selection and the how-to pages through the real window.
 
 import unittest
 
 from PIL import Image
 
-from harness import (COMO_JOGAR, EXIT_STATUS, FUNDO, JOGAR, LEVEL_PICTURES, MENU_BACKGROUND, MIDDLE, RIGHT, SAIR,
-                     SELECTION_BACKGROUND, Game, choose, composite, find, ink, level_shown, load,
+from harness import (COMO_JOGAR, EXIT_STATUS, FUNDO, JOGAR, LEVEL_PICTURES, MENU_BACKGROUND, MIDDLE, NEXT, PAGES,
+                     RIGHT, SAIR, SELECTION_BACKGROUND, Game, choose, composite, find, ink, level_shown, load,
                      menu_shown, middle, object_point, page_shown, picture_point, placed, selection_shown,
                      similarity, wait_menu)
 
@@ -21,6 +21,11 @@ PRESSES = [((x, 100), 0, None, False) for x in range(440, 451)] + [
 
 def lit(box):  # the menu with only the choice in box red
     return lambda s: menu_shown(s) and all((ink(s, b, MENU_BACKGROUND, True) >= 15) == (b is box) for b in CHOICES)
+
+
+def next_red(page, red=True):  # the page with "Next ->" written in red (or black)
+    return lambda s: page_shown(page)(s) and ink(s, NEXT, PAGES[page], red) >= 15 and \
+        (red or ink(s, NEXT, PAGES[page], True) == 0)
 
 
 class MenusTest(unittest.TestCase):
@@ -98,6 +103,39 @@ class MenusTest(unittest.TestCase):
         self.assertEqual(g.wait_exit(2), EXIT_STATUS)
         g.quiet(0.1)
 
-
-if __name__ == "__main__":
-    unittest.main()
+    def test_how_to_pages_colours_turns_and_leaving(self):
+        g = self.g
+        choose(g, middle(COMO_JOGAR), 2)
+        g.see(next_red(0, False), '"Next ->" black on the first page')
+        g.screenshot(save_as="howto-0")
+        for point, red in (((160, 530), True), ((300, 530), False)):
+            g.move(*point)
+            g.see(next_red(0, red), f'"Next ->" with the pointer at {point}')
+        # In and out faster than a frame: the last move decides.
+        for end, red in [((160, 530), True), ((160, 580), False)] * 5:
+            g.sweep([(160, 530), (160, 580), (160, 530), (300, 530), (160, 530), end])
+            g.see(next_red(0, red), f'"Next ->" after a sweep ending at {end}')
+        # Every press prints where it was; only a left one in "Next ->" turns the page, slow or flicked.
+        for x, y, button in ((160, 530, RIGHT), (200, 540, MIDDLE), (300, 530, 1)):
+            g.click(x, y, button)
+            g.expect(f"{x},{y}")
+        g.key("Return")  # nor does any key but Escape
+        g.key("a")
+        g.quiet(0.2)
+        self.assertTrue(page_shown(0)(g.screenshot()), "the page turned without a left press on \"Next ->\"")
+        for page in (1, 2, 3, 4):
+            (g.flick if page == 2 else g.click)(*middle(NEXT))
+            g.expect("{},{}".format(*middle(NEXT)))
+            g.see(page_shown(page), f"how-to page {page}") if page < 4 else wait_menu(g)  # past the last: the menu
+        # Escape leaves on its press; the close button ends the game on a later page.
+        choose(g, middle(COMO_JOGAR), 2)
+        g.key(up=False)
+        wait_menu(g)
+        g.key(down=False)
+        choose(g, middle(COMO_JOGAR), 2)
+        g.click(*NEXT[:2])
+        g.expect("{},{}".format(*NEXT[:2]))
+        g.see(page_shown(1), "how-to page 1")
+        g.close_button()
+        self.assertEqual(g.wait_exit(2), EXIT_STATUS)
+        g.quiet(0.1)

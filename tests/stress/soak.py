@@ -22,7 +22,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 import harness  # noqa: E402
 
 # The cases that drive screens; the audio figures and the installed launcher are not the game's code paths.
-MODULES = ["test_menus", "test_howto", "test_level1", "test_levels23", "test_timeout", "test_assets"]
+MODULES = ["test_menus", "test_levels", "test_timeout", "test_assets"]
 
 
 def walk(seed, seconds):

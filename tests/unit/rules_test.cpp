@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -81,23 +82,18 @@ TEST(FindAt, TargetEdgesOverlapAndEmptyPictures)
     EXPECT_EQ(rules::findAt(fila, bounds, {0, 0}), 0);  // an empty queue finds nothing
 }
 
+// (tempo, seconds since the last step, whether it steps, tempo after)
 TEST(Countdown, StepsOnceAWholeSecondHasPassed)
 {
-    struct Case {
-        int tempo;
-        float seconds;
-        bool stepped;
-        int after;
-    };
-    const Case cases[] = {
+    const std::tuple<int, float, bool, int> cases[] = {
         {60, 1.0f, true, 59},  {60, 0.999f, false, 60}, {60, 5.7f, true, 59},  // no catch-up
         {10, 1.999f, true, 9}, {10, 0.0f, false, 10},   {10, -1.5f, false, 10},
         {1, 1.0f, true, 0},    {0, 1.0f, false, 0},     {0, 30.0f, false, 0},
     };
-    for (const Case& c : cases) {
-        int tempo = c.tempo;
-        EXPECT_EQ(rules::countdownStep(tempo, c.seconds), c.stepped) << c.tempo << " after " << c.seconds << " s";
-        EXPECT_EQ(tempo, c.after) << c.tempo << " after " << c.seconds << " s";
+    for (auto [tempo, seconds, stepped, after] : cases) {
+        const int before = tempo;
+        EXPECT_EQ(rules::countdownStep(tempo, seconds), stepped) << before << " after " << seconds << " s";
+        EXPECT_EQ(tempo, after) << before << " after " << seconds << " s";
     }
 }
 

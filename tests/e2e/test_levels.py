@@ -1,15 +1,15 @@
-# Level 1 and the won screen, played through the real window.
+# The levels and the won screen, played through the real window.
 
 import unittest
 
 from harness import (COUNTDOWN, EXIT_STATUS, FUNDO, MIDDLE, RIGHT, Game, enter_level,
-                     find, ink, level_problems, level_shown, object_box, object_point, selection_shown,
+                     find, ink, inside, level_problems, level_shown, object_box, object_point, selection_shown,
                      similarity, wait_menu, win_level_1, won_shown)
 
 ALL = [1, 2, 3, 4, 5]
 
 
-class Level1Test(unittest.TestCase):
+class LevelsTest(unittest.TestCase):
     def setUp(self):
         self.g = Game()
         self.addCleanup(self.g.close)
@@ -68,6 +68,22 @@ class Level1Test(unittest.TestCase):
         self.assertEqual(g.wait_exit(2), EXIT_STATUS)
         g.quiet(0.1)
 
+    def test_level2_first_frame(self):
+        shot = enter_level(self.g, 2)
+        self.g.screenshot(save_as="level2-start")
+        self.assertEqual(level_problems(shot, 2, range(1, 11), range(1, 6)), [])
 
-if __name__ == "__main__":
-    unittest.main()
+    def test_level3_prints_each_press(self):
+        g = self.g
+        shot = enter_level(g, 3)
+        self.g.screenshot(save_as="level3-start")
+        self.assertEqual(level_problems(shot, 3, range(1, 16), range(1, 6)), [])
+        for point in ((512, 150), (0, 0), (799, 599)):  # beside every object
+            self.assertFalse(any(inside(object_box(3, i), point) for i in range(1, 16)), point)
+            g.click(*point)
+            g.expect(f"{point[0]},{point[1]}")
+        for i in range(1, 16):  # the horse (7) reaches past the right edge, the shell (10) past the bottom
+            find(g, 3, i, flick=i in (7, 10))
+        g.click(390, 497)  # "Sair" on the won screen
+        g.close_button()
+        self.assertEqual(g.wait_exit(2), EXIT_STATUS)
