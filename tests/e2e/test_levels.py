@@ -84,6 +84,6 @@ class LevelsTest(unittest.TestCase):
             g.expect(f"{point[0]},{point[1]}")
         for i in range(1, 16):  # the horse (7) reaches past the right edge, the shell (10) past the bottom
             find(g, 3, i, flick=i in (7, 10))
-        g.click(390, 497)  # "Sair" on the won screen
+        g.see(won_shown, "the won screen")
         g.close_button()
         self.assertEqual(g.wait_exit(2), EXIT_STATUS)
