@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Builds Sunken Finds in Release and measures it: screen entry, frame cost,
-# idle CPU, start-up and peak memory, each next to a floor of what SFML alone
-# needs for the same work (README.md, "Performance"). Prints one table.
+# start-up, idle CPU and frames shown while idle, and peak memory, each next
+# to a floor of what SFML alone needs for the same work (README.md,
+# "Performance"). Prints one table.
 #
-#   ./bench.sh                 15 entry rounds, 7 frame rounds, 3 idle rounds, 3 real-game runs
+#   ./bench.sh                 15 entry rounds, 7 frame rounds, 9 start-ups, 3 real-game runs
 #   BENCH_QUICK=1 ./bench.sh   fewer of each
+#   BENCH_BEFORE=../old/build/sunken-finds ./bench.sh
+#                              also the idle and memory rows of another build of
+#                              the game, run alternately with this one
 set -euo pipefail
 trap 'echo "bench.sh: failed at line $LINENO" >&2' ERR
 cd "$(dirname "$0")"
@@ -16,11 +20,16 @@ build=build-bench
 cmake -S . -B $build -DCMAKE_BUILD_TYPE=Release -DSUNKEN_TESTS=OFF -DSUNKEN_WERROR=ON >/dev/null
 cmake --build $build -j"$(nproc)" >/dev/null
 
-runs=(15 7 3) startups=9 games=3
-[ -n "${BENCH_QUICK:-}" ] && runs=(5 3 1) startups=3 games=1
+runs=(15 7) startups=9 games=3
+[ -n "${BENCH_QUICK:-}" ] && runs=(5 3) startups=3 games=1
+before=()
+[ -n "${BENCH_BEFORE:-}" ] && before=("$(realpath "$BENCH_BEFORE")")
 
 start_xvfb
-export ALSOFT_DRIVERS=null  # no sound card here: the music plays into nothing
+# No sound device on this machine or in CI, and without one the game runs
+# silent. The idle figures are meant with the music playing, so it plays into
+# OpenAL's null device, in the game and in its floor alike.
+export ALSOFT_DRIVERS=null
 
 # SFML says this of every window under Xvfb; anything else on stderr is shown.
 quiet() { "$@" 2> >(grep -v '^Setting vertical sync not supported$' >&2); }
@@ -32,9 +41,8 @@ screens=$(quiet ./bench/sunken-bench "${runs[@]}")
 startup=$(quiet ./bench/sunken-bench --startup ./sunken-finds "$PWD/bench/libsunken-first-frame.so" $startups)
 rss_floor=$(quiet ./bench/sunken-bench --bare)
 cd ..
-read -r _ idle_menu idle_level3 <<<"$(grep '^#idle-floor' <<<"$screens")"
-real=$(SUNKEN_GAME="$PWD/$build/sunken-finds" PYTHONDONTWRITEBYTECODE=1 \
-  /usr/bin/python3 bench/realgame.py $games "$idle_menu" "$idle_level3" "$rss_floor")
+real=$(PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 bench/realgame.py $games "$rss_floor" $build/sunken-finds \
+  $build/bench/sunken-bench $build/bench/libsunken-frame-count.so "${before[@]}")
 
 echo "| figure | measured | floor | ratio | goal |"
 echo "|---|---|---|---|---|"

@@ -1,15 +1,19 @@
 // Times every screen of the game in this process, with the game's own code:
-// the link wraps sf::Window::display and isOpen, the draws and the loads
-// (CMakeLists.txt), so the screens run unchanged while the bench watches.
-// Run from the build directory, like the game:
-//   sunken-bench [entry-runs frame-runs idle-runs]  table rows, then "#idle-floor MENU LEVEL3"
-//   sunken-bench --startup GAME SHIM RUNS           exec to first frame, of GAME and of --bare
-//   sunken-bench --bare                             one picture and a text, 60 frames; VmHWM in MB
+// the link wraps sf::Window::display and isOpen, the draws and the loads, and
+// the frame pacer's two decisions (CMakeLists.txt), so the screens run
+// unchanged while the bench watches. Run from the build directory, like the game:
+//   sunken-bench [entry-runs frame-runs]     table rows
+//   sunken-bench --startup GAME SHIM RUNS    exec to first frame, of GAME and of --bare
+//   sunken-bench --bare                      one picture and a text, 60 frames; VmHWM in MB
+//   sunken-bench --idle-floor [--silent]     the game's window and music, polled at 60 Hz
+//                                            and never drawn, until closed (realgame.py)
 #include "gameplay/LevelScreens.hpp"
 #include "menus/ResultScreen.hpp"
 #include "menus/howto.hpp"
 #include "menus/mainmenu.hpp"
 #include "menus/play.hpp"
+#include "shell/FrameLoop.hpp"
+#include "shell/Music.hpp"
 
 #include <SFML/Graphics.hpp>
 
@@ -17,10 +21,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <deque>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,12 +39,13 @@
 #define CLEAR _ZN2sf12RenderTarget5clearERKNS_5ColorE
 #define LOAD_TEXTURE _ZN2sf7Texture12loadFromFileERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEERKNS_4RectIiEE
 #define LOAD_FONT _ZN2sf4Font12loadFromFileERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE
+#define FRAME_DUE _ZNK10FramePacer8frameDueEv
+#define WAIT_FOR_POLL _ZN10FramePacer15waitForNextPollEv
 
 namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kWarmFrames = 10;  // frames shown before the count starts
 constexpr int kCountedFrames = 120;
-constexpr double kIdleSeconds = 4;
 
 double ms(Clock::duration d)
 {
@@ -60,7 +65,7 @@ struct Call {
     sf::Color colour;
 };
 
-enum class Watch { EntryOnly, Frames, Idle };
+enum class Watch { EntryOnly, Frames };
 
 // What the wrapped functions see while a screen runs.
 struct Probe {
@@ -70,7 +75,7 @@ struct Probe {
     bool loadFailed = false;
     int frames = 0;
     Clock::time_point lastLoadEnd, firstDisplayCall, firstFrame, countStart;
-    double frameMs = 0, bareFrameMs = 0, bareIdleShare = 0;
+    double frameMs = 0, bareFrameMs = 0;
     std::vector<Call> calls;  // of the frame being drawn
     std::vector<Load> loads;
 };
@@ -84,6 +89,8 @@ void REAL(DRAW)(sf::RenderTarget* target, const sf::Drawable& drawable, const sf
 void REAL(CLEAR)(sf::RenderTarget* target, const sf::Color& colour);
 bool REAL(LOAD_TEXTURE)(sf::Texture* texture, const std::string& path, const sf::IntRect& area);
 bool REAL(LOAD_FONT)(sf::Font* font, const std::string& path);
+bool REAL(FRAME_DUE)(const FramePacer* pacer);
+void REAL(WAIT_FOR_POLL)(FramePacer* pacer);
 }
 
 namespace {
@@ -141,6 +148,19 @@ void WRAP(CLEAR)(sf::RenderTarget* target, const sf::Color& colour)
     REAL(CLEAR)(target, colour);
 }
 
+// A still screen draws twice a second and sleeps between polls; while frames
+// are timed, every pass of its loop draws and none sleeps.
+bool WRAP(FRAME_DUE)(const FramePacer* pacer)
+{
+    return (probe.active && probe.watch == Watch::Frames) || REAL(FRAME_DUE)(pacer);
+}
+
+void WRAP(WAIT_FOR_POLL)(FramePacer* pacer)
+{
+    if (!(probe.active && probe.watch == Watch::Frames))
+        REAL(WAIT_FOR_POLL)(pacer);
+}
+
 // Once the probe has seen what it wants the window reads as closed, so the
 // screen's loop ends at its next test; it stays open for the next screen.
 bool WRAP(IS_OPEN)(const sf::Window* window)
@@ -168,16 +188,6 @@ void WRAP(DISPLAY)(sf::Window* window)
         replay(window, kCountedFrames);
         probe.bareFrameMs = ms(Clock::now() - bareStart) / kCountedFrames;
         probe.stop = true;
-    } else if (probe.watch == Watch::Idle && probe.frames == kWarmFrames) {
-        // The same frame under the game's 60 fps cap: the CPU that the picture alone costs.
-        window->setFramerateLimit(60);
-        const std::clock_t cpu = std::clock();  // every thread of the process
-        const Clock::time_point start = Clock::now();
-        replay(window, static_cast<int>(60 * kIdleSeconds));
-        const double cpuMs = static_cast<double>(std::clock() - cpu) * 1000 / CLOCKS_PER_SEC;
-        probe.bareIdleShare = cpuMs / ms(Clock::now() - start);
-        window->setFramerateLimit(0);
-        probe.stop = true;
     }
     probe.calls.clear();
 }
@@ -188,7 +198,7 @@ struct ScreenCase {
     const char* name;
     std::unique_ptr<cScreen> (*make)();
     std::vector<Load> loads{};  // seen on its first run
-    std::vector<double> entry{}, loading{}, drawing{}, display{}, loadFloor{}, frame{}, frameFloor{}, idleFloor{};
+    std::vector<double> entry{}, loading{}, drawing{}, display{}, loadFloor{}, frame{}, frameFloor{};
 };
 
 template <class Screen>
@@ -216,11 +226,9 @@ void runScreen(ScreenCase& screen, sf::RenderWindow& window, Watch watch)
         screen.loading.push_back(ms(probe.lastLoadEnd - start));
         screen.drawing.push_back(ms(probe.firstDisplayCall - probe.lastLoadEnd));
         screen.display.push_back(ms(probe.firstFrame - probe.firstDisplayCall));
-    } else if (watch == Watch::Frames) {
+    } else {
         screen.frame.push_back(probe.frameMs);
         screen.frameFloor.push_back(probe.bareFrameMs);
-    } else {
-        screen.idleFloor.push_back(probe.bareIdleShare);
     }
     if (screen.loads.empty())
         screen.loads = probe.loads;
@@ -323,6 +331,31 @@ int bare()
     }
     return 0;
 }
+
+// The floor of idle CPU: the game's window with its music, its events polled
+// at the game's 60 Hz through the game's own sleep, and nothing drawn.
+int idleFloor(bool withMusic)
+{
+    const std::unique_ptr<sf::RenderWindow> window(gameWindow());
+    std::optional<GameMusic> music;
+    if (withMusic) {
+        startMusic(music);
+        if (music->getStatus() != sf::Music::Playing) {
+            std::fprintf(stderr, "sunken-bench: the music does not play (no ../Sounds here, or no audio device)\n");
+            return 1;
+        }
+    }
+    FramePacer pacer;
+    while (window->isOpen()) {
+        sf::Event event;
+        while (window->pollEvent(event)) {
+            if (event.type == sf::Event::Closed)
+                window->close();
+        }
+        pacer.waitForNextPoll();
+    }
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -330,6 +363,8 @@ int main(int argc, char** argv)
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "--bare")
         return bare();
+    if (mode == "--idle-floor")
+        return idleFloor(!(argc > 2 && std::string(argv[2]) == "--silent"));
     if (mode == "--startup" && argc == 5) {
         std::vector<double> game, floor;
         for (int run = 0; run < std::atoi(argv[4]); ++run) {
@@ -342,7 +377,6 @@ int main(int argc, char** argv)
     }
     const int entryRuns = argc > 1 ? std::atoi(argv[1]) : 15;
     const int frameRuns = argc > 2 ? std::atoi(argv[2]) : 7;
-    const int idleRuns = argc > 3 ? std::atoi(argv[3]) : 3;
 
     std::vector<ScreenCase> screens{{"mainmenu", make<mainmenu>}, {"play", make<play>}, {"howto", make<howto>},
                                     {"nivel1", make<nivel1>},     {"nivel2", make<nivel2>}, {"nivel3", make<nivel3>},
@@ -363,10 +397,6 @@ int main(int argc, char** argv)
         for (ScreenCase& screen : screens)
             runScreen(screen, *window, Watch::Frames);
     }
-    for (int run = 0; run < idleRuns; ++run) {
-        runScreen(screens[0], *window, Watch::Idle);
-        runScreen(screens[5], *window, Watch::Idle);
-    }
 
     for (ScreenCase& screen : screens) {
         if (entryRuns == 0)
@@ -382,7 +412,5 @@ int main(int argc, char** argv)
         if (frameRuns > 0)
             row(std::string("frame ") + screen.name, median(screen.frame), median(screen.frameFloor), 1.2, 0);
     }
-    if (idleRuns > 0)
-        std::printf("#idle-floor %.4f %.4f\n", median(screens[0].idleFloor), median(screens[5].idleFloor));
     return 0;
 }

@@ -1,8 +1,9 @@
 // Preloaded into a program by sunken-bench --startup: once the program's
 // first display() has shown its frame, writes the monotonic clock in
 // nanoseconds (the bench's steady_clock) to the descriptor named by
-// SUNKEN_FIRST_FRAME_FD and ends the program. The frame cap is lifted for
-// that one frame: its sleep comes after the frame is shown.
+// SUNKEN_FIRST_FRAME_FD and ends the program. The game sets no frame-rate
+// limit; should a program set one, it is lifted for that frame, since
+// display() would sleep after showing it and the figure would include the sleep.
 #include <dlfcn.h>
 #include <unistd.h>
 
