@@ -48,7 +48,7 @@ source_version() {
 fetch() {
   local dir=$2
   rm -rf "$dir" && mkdir -p "$dir"
-  (cd "$dir" && apt-get source -qq "$1=${versions[$1]}" >/dev/null) || return 1
+  (cd "$dir" && apt-get source -qq "$1=${versions[$1]}" >"$dir.log" 2>&1) || { cat "$dir.log" >&2; return 1; }
   local tree
   tree=$(find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n1)
   [ -n "$tree" ] && ln -s "$tree" "$dir/src"
@@ -65,14 +65,14 @@ done
 # cmake_lib NAME SOURCE_DIR [OPTIONS...]: configure, build and install one
 # library into $prefix, static and in Release, with nothing else built.
 cmake_lib() {
-  local name=$1 src=$2; shift 2
+  local name=$1 src=$2 log=$work/$1.log; shift 2
   echo "== $name"
-  cmake -S "$src" -B "$work/build-$name" -G "Unix Makefiles" \
-    -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" -DSUNKEN_WINDOWS_PREFIX="$prefix" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
-    -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF "$@" >"$work/$name.log"
-  nice -n 10 cmake --build "$work/build-$name" -j"$jobs" >>"$work/$name.log"
-  cmake --install "$work/build-$name" >>"$work/$name.log"
+  { cmake -S "$src" -B "$work/build-$name" -G "Unix Makefiles" \
+      -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" -DSUNKEN_WINDOWS_PREFIX="$prefix" \
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
+      -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF "$@" &&
+    nice -n 10 cmake --build "$work/build-$name" -j"$jobs" &&
+    cmake --install "$work/build-$name"; } >"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
 }
 
 licence() {  # licence FILE NAME: the text shipped in the zip's licenses/
@@ -120,7 +120,7 @@ build_libraries() {
 # silent-openal.c instead: the same DLL name and calls, built against
 # OpenAL Soft's headers from Debian's libopenal-dev, answering "no device".
 build_openal() {
-  if fetch openal-soft "$work/openal" 2>"$work/openal-fetch.log"; then
+  if fetch openal-soft "$work/openal" 2>/dev/null; then
     cmake_lib openal "$work/openal/src" -DBUILD_SHARED_LIBS=ON -DLIBTYPE=SHARED \
       -DALSOFT_UTILS=OFF -DALSOFT_NO_CONFIG_UTIL=ON -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF \
       -DALSOFT_CONFIG=OFF -DALSOFT_HRTF_DEFS=OFF -DALSOFT_AMBDEC_PRESETS=OFF -DALSOFT_INSTALL=ON \
@@ -131,7 +131,7 @@ build_openal() {
     return
   fi
   echo "== openal: Debian's openal-soft source could not be fetched:" >&2
-  sed 's/^/   /' "$work/openal-fetch.log" >&2
+  grep '^E:' "$work/openal.log" | sed 's/^/   /' >&2
   echo "   building the silent OpenAL32.dll instead: the Windows game will have no sound" >&2
   (cd "$work" && apt-get download -qq libopenal-dev 2>/dev/null && dpkg-deb -x libopenal-dev_*.deb openal-dev)
   mkdir -p "$prefix/include" "$prefix/bin" "$prefix/lib"
@@ -142,6 +142,12 @@ build_openal() {
   licence "$work/openal-dev/usr/share/doc/libopenal-dev/copyright" OpenAL-Soft-headers.txt
   licence /usr/share/common-licenses/LGPL-2 LGPL-2.txt
   echo "silent stand-in (no OpenAL Soft source): headers of libopenal-dev ${versions[openal-soft]}" >"$prefix/openal.txt"
+  cat >"$prefix/README-openal.txt" <<'NOTE'
+
+This build plays no sound: its bin\OpenAL32.dll is a stand-in that finds no
+sound device, because OpenAL Soft's source was not at hand when it was made.
+For music, put the OpenAL32.dll of a 64-bit build of OpenAL Soft in bin\.
+NOTE
 }
 
 started=$(date +%s)
@@ -165,6 +171,8 @@ else
   licence /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright GCC-runtime.txt
   rm -rf "$work"
   touch "$prefix/done"
+  # Libraries of other versions or recipes are not used again.
+  find "$cache" -mindepth 1 -maxdepth 1 -type d ! -name "$key" -exec rm -rf {} +
   echo "Libraries built in $(($(date +%s) - started)) s"
 fi
 
@@ -189,7 +197,7 @@ cp "$prefix/bin/OpenAL32.dll" "$stage/bin/"
 cp "$prefix"/licenses/* "$stage/licenses/"
 cp "$root/LICENSE" "$stage/licenses/Sunken-Finds.txt"
 cp "$root/Fonts/OFL.txt" "$stage/licenses/Pirata-One-OFL.txt"
-sed 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
+{ cat "$here/README.txt"; cat "$prefix/README-openal.txt" 2>/dev/null || true; } | sed 's/$/\r/' >"$stage/README.txt"
 rm -f "$out/sunken-finds-windows-x64.zip"
 (cd "$out/zip" && zip -qrX9 ../sunken-finds-windows-x64.zip sunken-finds)
 
