@@ -77,6 +77,7 @@ class Game:
         with os.fdopen(read_end) as pipe:
             self.display_name = ":" + pipe.readline().strip()
         self.d = display.Display(self.display_name)  # Xvfb writes its number once it answers
+        self.d.change_keyboard_control(auto_repeat_mode=X.AutoRepeatModeOff)  # a key held is pressed once
         os.makedirs(cwd or os.path.join(self.tree, "run"), exist_ok=True)
         self.process = subprocess.Popen(command or [GAME], cwd=cwd or os.path.join(self.tree, "run"),
                                         env=dict(os.environ, DISPLAY=self.display_name, **(env or {})),
