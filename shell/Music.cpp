@@ -47,6 +47,8 @@ void startMusic(std::optional<GameMusic>& music)
     music.emplace();
     music->openFromFile(asset::kMusic);
     const bool deviceOpen = deviceConnected();
+    if (!deviceOpen)
+        music.reset();  // its OpenAL calls fail too, down to the last one in its destructor
     sf::err().rdbuf(errors);
 
     if (!deviceOpen) {

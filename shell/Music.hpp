@@ -14,5 +14,6 @@ protected:
 };
 
 // Opens the game's music, set to loop, and plays it when the machine has an
-// audio device. Without the file, or without a device, the game runs silent.
+// audio device. Without the file the game runs silent; without a device, too,
+// and then no music object is left.
 void startMusic(std::optional<GameMusic>& music);
