@@ -68,10 +68,12 @@ class LevelsTest(unittest.TestCase):
         self.assertEqual(g.wait_exit(2), EXIT_STATUS)
         g.quiet(0.1)
 
-    def test_level2_first_frame(self):
+    def test_level2_first_frame(self):  # its objects, its list, and a countdown that starts as level 1's
         shot = enter_level(self.g, 2)
         self.g.screenshot(save_as="level2-start")
         self.assertEqual(level_problems(shot, 2, range(1, 11), range(1, 6)), [])
+        self.g.key("Escape")
+        self.assertGreater(similarity(enter_level(self.g, 1), shot, COUNTDOWN), 0.98, "level 2 starts at another time")
 
     def test_level3_prints_each_press(self):
         g = self.g
