@@ -5,11 +5,12 @@
 # README.txt for players and every licence.
 #
 # SFML and the libraries it needs on Windows are built from Debian's own
-# source packages (apt-get source) and kept in a cache outside the tree,
+# source packages (apt-get source; OpenAL Soft's from trixie, see
+# fetch_openal) and kept in a cache outside the tree,
 # ${XDG_CACHE_HOME:-~/.cache}/sunken-finds-windows/<versions>, so that a
 # repeat build only builds the game. Linked statically: SFML (zlib licence),
 # FreeType (FTL), libogg, libvorbis, FLAC (BSD), and the MinGW runtime.
-# OpenAL is the one DLL (LGPL for OpenAL Soft), so a player can replace it.
+# OpenAL Soft is the one DLL (LGPL), so a player can replace it.
 #
 #   packaging/windows/build.sh        JOBS=n for another -j than 2
 set -euo pipefail
@@ -54,8 +55,12 @@ fetch() {
   [ -n "$tree" ] && ln -s "$tree" "$dir/src"
 }
 
+# OpenAL Soft's upstream version, taken from Debian trixie (see fetch_openal).
+openal_version=1.24.2
+debian_archive=${DEBIAN_ARCHIVE:-http://deb.debian.org/debian}
+
 declare -A versions
-for p in libsfml freetype libogg libvorbis flac openal-soft; do
+for p in libsfml freetype libogg libvorbis flac; do
   versions[$p]=$(source_version $p)
   [ -n "${versions[$p]}" ] || { echo "no Debian source package $p" >&2; exit 1; }
 done
@@ -115,45 +120,65 @@ build_libraries() {
   ln -s /usr/x86_64-w64-mingw32/lib/libopengl32.a "$prefix/lib/libOpenGL32.a"
 }
 
-# OpenAL Soft as OpenAL32.dll. When the archive does not hand out its source
-# (this machine's mirror answers 404 for openal-soft's tarballs), the zip gets
-# silent-openal.c instead: the same DLL name and calls, built against
-# OpenAL Soft's headers from Debian's libopenal-dev, answering "no device".
-build_openal() {
-  if fetch openal-soft "$work/openal" 2>/dev/null; then
-    cmake_lib openal "$work/openal/src" -DBUILD_SHARED_LIBS=ON -DLIBTYPE=SHARED \
-      -DALSOFT_UTILS=OFF -DALSOFT_NO_CONFIG_UTIL=ON -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF \
-      -DALSOFT_CONFIG=OFF -DALSOFT_HRTF_DEFS=OFF -DALSOFT_AMBDEC_PRESETS=OFF -DALSOFT_INSTALL=ON \
-      -DCMAKE_SHARED_LINKER_FLAGS=-static
-    cp "$prefix/lib/libOpenAL32.dll.a" "$prefix/lib/libopenal32.dll.a"
-    licence "$work/openal/src/COPYING" OpenAL-Soft-LGPL.txt
-    echo "OpenAL Soft ${versions[openal-soft]}" >"$prefix/openal.txt"
-    return
+# OpenAL Soft as OpenAL32.dll, from Debian trixie's source package: this
+# archive answers 404 for bookworm's openal-soft tarballs (1.19.1), while
+# trixie's upstream tarball downloads, checked by apt against trixie's signed
+# Sources index. Its .dsc and Debian patches answer 404 too; they are about
+# Debian's Linux packaging, so the upstream tree is built as it is. The apt
+# setup is private to $work (only the trixie deb-src line): the system's apt
+# configuration is left as it was. A new upstream version in trixie stops
+# the build until openal_version says it.
+fetch_openal() {
+  local dir=$work/openal apt=$work/openal/apt tarball=openal-soft_${openal_version}.orig.tar.gz
+  rm -rf "$dir" && mkdir -p "$apt/lists/partial" "$dir/download"
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $debian_archive trixie main" >"$apt/sources.list"
+  local opts=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts=-
+              -o Dir::State::Lists="$apt/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
+  apt-get "${opts[@]}" update >"$dir.log" 2>&1 || { cat "$dir.log" >&2; return 1; }
+  local uris uri
+  uris=$(apt-get "${opts[@]}" source --print-uris openal-soft/trixie 2>>"$dir.log") || { cat "$dir.log" >&2; return 1; }
+  uri=$(grep -F " $tarball " <<<"$uris") || {
+    echo "trixie's openal-soft is not $openal_version: $(awk '/^\x27/ {print $2}' <<<"$uris" | tr '\n' ' ')" >&2; return 1; }
+  # The command fails for the .dsc and the Debian patches: only the tarball counts.
+  (cd "$dir/download" && apt-get "${opts[@]}" source --download-only openal-soft/trixie) >>"$dir.log" 2>&1 || true
+  local want got
+  want=$(sed -n 's/.* SHA256:\([0-9a-f]\{64\}\)$/\1/p' <<<"$uri")
+  got=$(sha256sum "$dir/download/$tarball" 2>/dev/null | cut -d' ' -f1)
+  if [ -z "$got" ] || [ "$got" != "$want" ]; then
+    cat "$dir.log" >&2
+    if [ -z "$got" ]; then echo "openal-soft: $tarball was not downloaded" >&2
+    else echo "openal-soft: $tarball has SHA256 $got, trixie lists ${want:-none}" >&2; fi
+    return 1
   fi
-  echo "== openal: Debian's openal-soft source could not be fetched:" >&2
-  grep '^E:' "$work/openal.log" | sed 's/^/   /' >&2
-  echo "   building the silent OpenAL32.dll instead: the Windows game will have no sound" >&2
-  (cd "$work" && apt-get download -qq libopenal-dev 2>/dev/null && dpkg-deb -x libopenal-dev_*.deb openal-dev)
-  mkdir -p "$prefix/include" "$prefix/bin" "$prefix/lib"
-  cp -r "$work/openal-dev/usr/include/AL" "$prefix/include/"
-  x86_64-w64-mingw32-gcc-posix -std=c99 -O2 -Wall -Wextra -Werror -shared -I"$prefix/include" \
-    -o "$prefix/bin/OpenAL32.dll" "$here/silent-openal.c" \
-    -Wl,--out-implib,"$prefix/lib/libopenal32.dll.a" -static-libgcc
-  licence "$work/openal-dev/usr/share/doc/libopenal-dev/copyright" OpenAL-Soft-headers.txt
-  licence /usr/share/common-licenses/LGPL-2 LGPL-2.txt
-  echo "silent stand-in (no OpenAL Soft source): headers of libopenal-dev ${versions[openal-soft]}" >"$prefix/openal.txt"
-  cat >"$prefix/README-openal.txt" <<'NOTE'
+  tar -xzf "$dir/download/$tarball" -C "$dir"
+  ln -s "$(find "$dir" -mindepth 1 -maxdepth 1 -type d -name 'openal-soft*' | head -n1)" "$dir/src"
+}
 
-This build plays no sound: its bin\OpenAL32.dll is a stand-in that finds no
-sound device, because OpenAL Soft's source was not at hand when it was made.
-For music, put the OpenAL32.dll of a 64-bit build of OpenAL Soft in bin\.
-NOTE
+# Only the Windows backends (WASAPI, DirectSound, WinMM; the null one is
+# built in) and the library: no programs, examples, tests, config GUI, EAX
+# or HRTF data. libgcc, libstdc++ and winpthread are linked into the DLL.
+build_openal() {
+  fetch_openal || { echo "== openal: no OpenAL Soft source, no Windows zip" >&2; exit 1; }
+  cmake_lib openal "$work/openal/src" -DLIBTYPE=SHARED -DALSOFT_UTILS=OFF -DALSOFT_NO_CONFIG_UTIL=ON \
+    -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF -DALSOFT_INSTALL_CONFIG=OFF -DALSOFT_INSTALL_HRTF_DATA=OFF \
+    -DALSOFT_INSTALL_AMBDEC_PRESETS=OFF -DALSOFT_INSTALL_EXAMPLES=OFF -DALSOFT_INSTALL_UTILS=OFF \
+    -DALSOFT_UPDATE_BUILD_VERSION=OFF -DALSOFT_BUILD_IMPORT_LIB=OFF -DALSOFT_EAX=OFF -DALSOFT_EMBED_HRTF_DATA=OFF \
+    -DALSOFT_BACKEND_PIPEWIRE=OFF -DALSOFT_BACKEND_PULSEAUDIO=OFF -DALSOFT_BACKEND_JACK=OFF \
+    -DALSOFT_BACKEND_PORTAUDIO=OFF -DALSOFT_BACKEND_WAVE=OFF -DALSOFT_BACKEND_SDL2=OFF -DALSOFT_BACKEND_SDL3=OFF \
+    -DALSOFT_REQUIRE_WASAPI=ON -DALSOFT_REQUIRE_DSOUND=ON -DALSOFT_REQUIRE_WINMM=ON \
+    -DALSOFT_STATIC_LIBGCC=ON -DALSOFT_STATIC_STDCXX=ON -DALSOFT_STATIC_WINPTHREAD=ON
+  cp "$prefix/lib/libOpenAL32.dll.a" "$prefix/lib/libopenal32.dll.a"
+  # The DLL also holds PFFFT, BSD-licensed filters and {fmt}: their notices too.
+  licence "$work/openal/src/COPYING" OpenAL-Soft-LGPL.txt
+  licence "$work/openal/src/BSD-3Clause" OpenAL-Soft-BSD-3Clause.txt
+  licence "$work/openal/src/LICENSE-pffft" OpenAL-Soft-PFFFT.txt
+  licence "$work/openal/src/fmt-"*/LICENSE OpenAL-Soft-fmt.txt
 }
 
 started=$(date +%s)
-recipe=$( (declare -f build_libraries build_openal cmake_lib fetch; cat "$here/toolchain.cmake" "$here/silent-openal.c";
+recipe=$( (declare -f build_libraries build_openal fetch_openal cmake_lib fetch; cat "$here/toolchain.cmake";
            x86_64-w64-mingw32-gcc-posix --version | head -n1) | sha256sum | cut -c1-12)
-key="sfml-${versions[libsfml]}_freetype-${versions[freetype]}_ogg-${versions[libogg]}_vorbis-${versions[libvorbis]}_flac-${versions[flac]}_openal-${versions[openal-soft]}_$recipe"
+key="sfml-${versions[libsfml]}_freetype-${versions[freetype]}_ogg-${versions[libogg]}_vorbis-${versions[libvorbis]}_flac-${versions[flac]}_openal-${openal_version}_$recipe"
 key=${key//[:+~]/-}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/sunken-finds-windows
 prefix=$cache/$key
@@ -191,17 +216,18 @@ nice -n 10 cmake --build "$out" --target sunken-finds -j"$jobs" >>"$out/build.lo
 stage=$out/zip/sunken-finds
 rm -rf "$out/zip" && mkdir -p "$stage/bin" "$stage/licenses"
 x86_64-w64-mingw32-strip -o "$stage/bin/sunken-finds.exe" "$out/sunken-finds.exe"
-cp "$prefix/bin/OpenAL32.dll" "$stage/bin/"
+x86_64-w64-mingw32-strip -o "$stage/bin/OpenAL32.dll" "$prefix/bin/OpenAL32.dll"
 (cd "$root" && git ls-files Fonts Images Sounds 2>/dev/null || find Fonts Images Sounds -type f) |
   while read -r f; do install -D -m 644 "$root/$f" "$stage/$f"; done
 cp "$prefix"/licenses/* "$stage/licenses/"
 cp "$root/LICENSE" "$stage/licenses/Sunken-Finds.txt"
 cp "$root/Fonts/OFL.txt" "$stage/licenses/Pirata-One-OFL.txt"
-{ cat "$here/README.txt"; cat "$prefix/README-openal.txt" 2>/dev/null || true; } | sed 's/$/\r/' >"$stage/README.txt"
+sed -e "s/@OPENAL_VERSION@/$openal_version/" -e 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
 rm -f "$out/sunken-finds-windows-x64.zip"
 (cd "$out/zip" && zip -qrX9 ../sunken-finds-windows-x64.zip sunken-finds)
 
 echo "DLLs the game imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/sunken-finds.exe" |
   sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
-echo "OpenAL32.dll: $(cat "$prefix/openal.txt")"
+echo "DLLs OpenAL32.dll imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/OpenAL32.dll" |
+  sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
 echo "Wrote $out/sunken-finds-windows-x64.zip ($(du -k "$out/sunken-finds-windows-x64.zip" | cut -f1) kB) in $(($(date +%s) - started)) s"
