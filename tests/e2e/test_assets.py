@@ -35,8 +35,8 @@ class Tour:
     # "Error" lines as it is entered; ends with "Sair".
     def __init__(self, damages):
         # SFML reads a BMP's rows and a font's glyphs lazily: those two cut short still load.
-        self.broken = {f for path, how in damages.items() for f in all_assets() if f == path or f.startswith(path + "/")
-                       if not (how == "truncate" and f.endswith((".bmp", ".ttf")))}
+        self.damaged = {f: how for path, how in damages.items() for f in all_assets() if f.startswith(path)}
+        self.broken = {f for f, how in self.damaged.items() if not (how == "truncate" and f.endswith((".bmp", ".ttf")))}
         self.g = Game(damages)
 
     def arrive(self, screen, prints_nothing=False, timeout=5.0):
@@ -79,7 +79,7 @@ class Tour:
         g.click(*point, times=2)  # the level answers the second press
         self.arrive(level)
         g.expect(press_line(level, point))
-        if not self.broken & {FUNDO, *LISTED}:  # what did load is drawn
+        if not self.damaged.keys() & {FUNDO, *LISTED}:  # what did load is drawn
             shown = [i for i in everything if HIDDEN[i - 1] not in self.broken]
             g.see(lambda shot: not level_problems(shot, level, shown, everything), f"level {level}'s first frame")
         for i in range(1, 6 if level == 1 else 2):  # all of level 1, the fish elsewhere
