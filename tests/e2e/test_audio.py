@@ -7,8 +7,10 @@ import unittest
 
 from harness import EXIT_STATUS, SAIR, Game, choose, enter_level, find, middle, wait_menu
 
-RUNS = [("null device", {"ALSOFT_DRIVERS": "null"}), ("no such backend", {"ALSOFT_DRIVERS": "nosuchbackend"}),
-        ("the machine's own", {})]
+# (name, environment, most bytes on standard error). Without a backend only the
+# game's one line comes; the machine's own sound system may add its probes.
+RUNS = [("null device", {"ALSOFT_DRIVERS": "null"}, None),
+        ("no such backend", {"ALSOFT_DRIVERS": "nosuchbackend"}, 1024), ("the machine's own", {}, 4096)]
 
 
 class AudioTest(unittest.TestCase):
@@ -30,10 +32,11 @@ class AudioTest(unittest.TestCase):
         return share, g.stderr_bytes, g.stderr_head
 
     def test_no_device_is_as_calm_and_quiet_as_the_null_device(self):
-        figures = {name: self.play(env) for name, env in RUNS}
+        figures = {name: self.play(env) for name, env, _ in RUNS}
         for name, (share, size, _) in figures.items():
             print(f"{name}: {share:.1f}% of a core idle over 5 s, {size} bytes on standard error")
-        for name, (share, size, head) in list(figures.items())[1:]:
+        for name, _, most in RUNS[1:]:
+            share, size, head = figures[name]
             with self.subTest(name):
-                self.assertLess(size, 4096, f"standard error begins {head[:300]!r}")
+                self.assertLess(size, most, f"standard error begins {head[:300]!r}")
                 self.assertLessEqual(share, figures["null device"][0] + 3, "busier than with the null device")

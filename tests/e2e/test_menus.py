@@ -10,6 +10,9 @@ from harness import (COMO_JOGAR, EXIT_STATUS, FUNDO, JOGAR, LEVEL_PICTURES, MENU
                      similarity, wait_menu)
 
 CHOICES = (JOGAR, COMO_JOGAR, SAIR)
+# A hover colour shows in the frames after the move, well before the still
+# screen's half-second refresh would show it anyway.
+HOVER_SHOWN = 0.3
 # Left presses, slow or flicked away at once: (point, choice printed, screen it
 # opens and Escape leaves). Off the boxes the menu starts over; the title's row
 # also checks that a printed x is the pixel pressed.
@@ -50,11 +53,11 @@ class MenusTest(unittest.TestCase):
         self.assertTrue(lit(None)(g.screenshot(save_as="menu")))
         for point, box in [(middle(b), b) for b in CHOICES] + [((400, 370), None)]:
             g.move(*point)
-            g.see(lit(box), f"the colours with the pointer at {point}")
+            g.see(lit(box), f"the colours with the pointer at {point}", HOVER_SHOWN)
         # In and out of "Como Jogar" faster than a frame: the last move decides.
         for end, box in [((400, 335), COMO_JOGAR), ((400, 200), None)] * 5:
             g.sweep([(400, 335), (400, 200), (400, 335), (400, 295), (400, 335), end])
-            g.see(lit(box), f"the colours after a sweep ending at {end}")
+            g.see(lit(box), f"the colours after a sweep ending at {end}", HOVER_SHOWN)
         for box in CHOICES:
             g.click(*middle(box), RIGHT)
             g.click(*middle(box), MIDDLE)
@@ -110,11 +113,11 @@ class MenusTest(unittest.TestCase):
         g.screenshot(save_as="howto-0")
         for point, red in (((160, 530), True), ((300, 530), False)):
             g.move(*point)
-            g.see(next_red(0, red), f'"Next ->" with the pointer at {point}')
+            g.see(next_red(0, red), f'"Next ->" with the pointer at {point}', HOVER_SHOWN)
         # In and out faster than a frame: the last move decides.
         for end, red in [((160, 530), True), ((160, 580), False)] * 5:
             g.sweep([(160, 530), (160, 580), (160, 530), (300, 530), (160, 530), end])
-            g.see(next_red(0, red), f'"Next ->" after a sweep ending at {end}')
+            g.see(next_red(0, red), f'"Next ->" after a sweep ending at {end}', HOVER_SHOWN)
         # Every press prints where it was; only a left one in "Next ->" turns the page, slow or flicked.
         for x, y, button in ((160, 530, RIGHT), (200, 540, MIDDLE), (300, 530, 1)):
             g.click(x, y, button)
