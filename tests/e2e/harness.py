@@ -85,12 +85,16 @@ class Game:
         self._readers = [threading.Thread(target=f, daemon=True) for f in (self._read_stdout, self._read_stderr)]
         for reader in self._readers:
             reader.start()
-        self.window = wait_for(self._find_window, start_timeout, "the game window")
-        # Without a window manager the window lands anywhere: at the origin window pixels are screen pixels.
-        self.window.configure(x=0, y=0)
-        self.d.sync()
-        wait_for(lambda: self.window.get_geometry().x == 0 == self.window.get_geometry().y, 5, "the window to move")
-        self.move(400, 590)
+        try:
+            self.window = wait_for(self._find_window, start_timeout, "the game window")
+            # Without a window manager the window lands anywhere: at the origin window pixels are screen pixels.
+            self.window.configure(x=0, y=0)
+            self.d.sync()
+            wait_for(lambda: self.window.get_geometry().x == 0 == self.window.get_geometry().y, 5, "the window to move")
+            self.move(400, 590)
+        except BaseException:  # no test would close a Game it never got
+            self.close()
+            raise
 
     def _read_stdout(self):
         for raw in self.process.stdout:
