@@ -19,12 +19,8 @@ import sys
 import tempfile
 import time
 
-from PIL import Image, ImageChops
-from Xlib import X, XK, display
-from Xlib.ext import xtest
-
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from harness import EXIT_STATUS, Game  # noqa: E402
+from harness import EXIT_STATUS, Game, composite, load, similarity  # noqa: E402
 
 IDLE_SECONDS = 10.0
 SETTLE_SECONDS = 1.0
@@ -36,44 +32,6 @@ LEVEL_1_PICTURE, LEVEL_3_PICTURE = (400, 100), (668, 394)
 LEVEL_1_OBJECTS = [(750, 310), (145, 310), (285, 479), (350, 60), (240, 450)]
 SELECTION_PICTURES = [("Images/recortadas/hello.png", (300, 30)), ("Images/recortadas/uthere.png", (100, 220)),
                       ("Images/recortadas/epic.png", (550, 310))]
-
-
-def wait_for(condition, timeout, what):
-    deadline = time.monotonic() + timeout
-    while not (result := condition()):
-        if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout} s waiting for {what}")
-        time.sleep(0.05)
-    return result
-
-
-def find_pid(program):
-    """The process of our own that runs program (the harness starts it)."""
-    target, me = os.path.realpath(program), os.getpid()
-
-    def ours(pid):
-        while pid > 1:
-            if pid == me:
-                return True
-            with open(f"/proc/{pid}/stat") as stat:
-                pid = int(stat.read().rsplit(")", 1)[1].split()[1])
-        return False
-
-    def search():
-        for entry in os.listdir("/proc"):
-            try:
-                if entry.isdigit() and os.readlink(f"/proc/{entry}/exe") == target and ours(int(entry)):
-                    return int(entry)
-            except OSError:  # gone meanwhile
-                continue
-    return wait_for(search, 5, f"the process of {program}")
-
-
-def cpu_seconds(pid):
-    """utime + stime of every thread of the process (fields 14 and 15 of /proc/PID/stat)."""
-    with open(f"/proc/{pid}/stat") as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / TICKS
 
 
 def peak_rss_mb(pid):
@@ -92,10 +50,8 @@ class Run:
         self.counter = tempfile.NamedTemporaryFile(prefix="sunken-frames-")
         self.counter.write(bytes(8))
         self.counter.flush()
-        self.directory = directory
-        self.game = Game(command=[program, *arguments], cwd=self.directory, start_timeout=20,
+        self.game = Game(command=[program, *arguments], cwd=directory, start_timeout=20,
                          env={"LD_PRELOAD": shim, "SUNKEN_FRAME_COUNT": self.counter.name})
-        self.pid = find_pid(program)
 
     def frames(self):
         with open(self.counter.name, "rb") as counter:
@@ -104,55 +60,29 @@ class Run:
     def idle(self):
         """CPU share and frames shown per second while nobody touches it, after a settling second."""
         time.sleep(SETTLE_SECONDS)
-        cpu, frames, wall = cpu_seconds(self.pid), self.frames(), time.monotonic()
+        cpu, frames, wall = self.game.cpu_seconds(), self.frames(), time.monotonic()
         time.sleep(IDLE_SECONDS)
         wall = time.monotonic() - wall
-        return (cpu_seconds(self.pid) - cpu) / wall, (self.frames() - frames) / wall
-
-    def picture(self, relative, overlays=()):
-        image = Image.open(os.path.join(self.directory, "..", relative)).convert("RGBA")
-        for path, corner in overlays:
-            image.alpha_composite(Image.open(os.path.join(self.directory, "..", path)).convert("RGBA"), dest=corner)
-        return image.convert("RGB")
+        return (self.game.cpu_seconds() - cpu) / wall, (self.frames() - frames) / wall
 
     def wait_shown(self, what, reference, share):
         """Until at least share of the window's pixels are within 12 of the reference picture's."""
-        def shown():
-            difference = ImageChops.difference(self.game.screenshot().convert("RGB").crop((0, 0, 800, 600)), reference)
-            histogram = difference.convert("L").histogram()
-            return sum(histogram[:13]) / sum(histogram) >= share
-        wait_for(shown, 10, what)
+        self.game.see(lambda shot: similarity(shot, reference) >= share, what, timeout=10)
 
     # The main menu and the won screen share their background, so the path never awaits one where the other
     # could show; the level selection's background is much like it, so the selection is told by its pictures too.
     def wait_menu(self):
-        self.wait_shown("the main menu", self.picture("Images/fundo_inicio.bmp"), 0.5)
+        self.wait_shown("the main menu", load("Images/fundo_inicio.bmp"), 0.5)
 
     def wait_won(self):
-        self.wait_shown("the won screen", self.picture("Images/fundo_inicio.bmp"), 0.5)
+        self.wait_shown("the won screen", load("Images/fundo_inicio.bmp"), 0.5)
 
     def wait_selection(self):
-        self.wait_shown("the level selection", self.picture("Images/recortadas/inicio.bmp", SELECTION_PICTURES), 0.95)
+        self.wait_shown("the level selection", composite(load("Images/recortadas/inicio.bmp"), SELECTION_PICTURES),
+                        0.95)
 
     def wait_level(self):
-        self.wait_shown("a level", self.picture("Images/fundo.bmp"), 0.6)
-
-    def key(self, name):
-        """Pressed and released into the game's window (XTest, on the game's X server)."""
-        with open(f"/proc/{self.pid}/environ", "rb") as environ:
-            variables = dict(v.split(b"=", 1) for v in environ.read().split(b"\0") if b"=" in v)
-        d = display.Display(variables[b"DISPLAY"].decode())
-        try:
-            window = next(w for w in d.screen().root.query_tree().children if w.get_wm_name() == "Sunken Finds")
-            window.set_input_focus(X.RevertToParent, X.CurrentTime)
-            code = d.keysym_to_keycode(XK.string_to_keysym(name))
-            xtest.fake_input(d, X.KeyPress, code)
-            d.sync()
-            time.sleep(0.05)
-            xtest.fake_input(d, X.KeyRelease, code)
-            d.sync()
-        finally:
-            d.close()
+        self.wait_shown("a level", load("Images/fundo.bmp"), 0.6)
 
     def close(self):
         self.game.close()
@@ -191,9 +121,9 @@ def full_path(program, shim):
         g.click(*LEVEL_3_PICTURE)
         run.wait_level()
         level3 = run.idle()
-        run.key("Escape")
+        g.key("Escape")
         run.wait_menu()
-        peak = peak_rss_mb(run.pid)  # the high-water mark of everything so far
+        peak = peak_rss_mb(g.process.pid)  # the high-water mark of everything so far
         g.click(*SAIR)
         g.expect("Pressed", "{} , {}".format(*SAIR), "3")
         if g.wait_exit() != EXIT_STATUS:
