@@ -58,12 +58,12 @@ std::optional<int> howto::handleEvent(const sf::Event& event, FramePacer& pacer)
 
 std::optional<int> howto::update(FramePacer& pacer)
 {
-    // Turn the page; the later pages load without a report
+    // Turn the page; the later pages load without an "Error" line
     if (pages.done())
         return screen::kMainMenu;
     if (pages.current() != pageShown) {
         pageShown = pages.current();
-        pageTexture.loadFromFile(kPagePaths[pageShown]);
+        loadTexture(pageTexture, kPagePaths[pageShown], ErrorLine::Omit);
         pacer.changed();
     }
     return std::nullopt;

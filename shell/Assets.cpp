@@ -5,25 +5,39 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 namespace {
-bool report(bool loaded)
+bool report(bool loaded, const char* path, ErrorLine errorLine)
 {
-    if (!loaded)
+    if (loaded)
+        return true;
+    if (errorLine == ErrorLine::Print)
         std::cout << "Error" << std::endl;
-    return loaded;
+    reportFailedLoad(path);
+    return false;
 }
 }  // namespace
 
-bool loadTexture(sf::Texture& texture, const char* path)
+void reportFailedLoad(const char* path)
 {
-    return report(texture.loadFromFile(path));
+    // The absolute path shows where the game looked: ../ of the folder it was
+    // started in, which is the wrong place when it is started from elsewhere.
+    std::error_code error;
+    const std::filesystem::path tried = std::filesystem::absolute(path, error);
+    std::cerr << "Cannot load " << (error ? path : tried.lexically_normal().string()) << std::endl;
+}
+
+bool loadTexture(sf::Texture& texture, const char* path, ErrorLine errorLine)
+{
+    return report(texture.loadFromFile(path), path, errorLine);
 }
 
 bool loadFont(sf::Font& font, const char* path)
 {
-    return report(font.loadFromFile(path));
+    return report(font.loadFromFile(path), path, ErrorLine::Print);
 }
 
 void drawBackground(sf::RenderTarget& target, const sf::Sprite& background, const sf::Color& clearColour)

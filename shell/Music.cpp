@@ -45,11 +45,14 @@ void startMusic(std::optional<GameMusic>& music)
     std::ostringstream messages;
     std::streambuf* const errors = sf::err().rdbuf(messages.rdbuf());
     music.emplace();
-    music->openFromFile(asset::kMusic);
+    const bool opened = music->openFromFile(asset::kMusic);
     const bool deviceOpen = deviceConnected();
     if (!deviceOpen)
         music.reset();  // its OpenAL calls fail too, down to the last one in its destructor
     sf::err().rdbuf(errors);
+
+    if (!opened)
+        reportFailedLoad(asset::kMusic);
 
     if (!deviceOpen) {
         std::cerr << "No audio device: the game runs without sound." << std::endl;
