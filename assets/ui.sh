@@ -8,6 +8,8 @@
 #   Images/recortadas/epic.png           level 3 card, at (550,310)
 #   Images/howtome0.png .. howtome3.png  the four how-to pages (800x600, opaque)
 #   packaging/icon/sunken-finds.png      256x256 icon from packaging/icon/sunken-finds.svg
+#   packaging/icon/sunken-finds-64.png   64x64 icon that the game builds into itself for its window
+#   packaging/icon/sunken-finds.ico      the Windows program's icon, 16 to 256 px
 # Then it checks what it made (sizes, formats, card layout, light areas under the
 # game's black lettering) and fails if anything is off.
 # Run from the repository root (assets/build.sh does that); needs rsvg-convert,
@@ -35,7 +37,9 @@ fi
 for name in fundo_inicio inicio howtome0 howtome1 howtome2 howtome3 level1 level2 level3; do
   rsvg-convert "ui/$name.svg" -o "$tmp/$name.png"
 done
-rsvg-convert -w 256 -h 256 "$root/packaging/icon/sunken-finds.svg" -o "$tmp/icon.png"
+for size in 16 24 32 48 64 128 256; do
+  rsvg-convert -w $size -h $size "$root/packaging/icon/sunken-finds.svg" -o "$tmp/icon$size.png"
+done
 
 cd "$root"
 mkdir -p Images/recortadas packaging/icon
@@ -69,7 +73,12 @@ for src, dst in (("level1", "hello"), ("level2", "uthere"), ("level3", "epic")):
     im = im.crop(a.getbbox())
     im.save(f"Images/recortadas/{dst}.png", optimize=True)
 
-Image.open(f"{tmp}/icon.png").convert("RGBA").save("packaging/icon/sunken-finds.png", optimize=True)
+icons = {size: Image.open(f"{tmp}/icon{size}.png").convert("RGBA") for size in (16, 24, 32, 48, 64, 128, 256)}
+icons[256].save("packaging/icon/sunken-finds.png", optimize=True)
+icons[64].save("packaging/icon/sunken-finds-64.png", optimize=True)
+# Each size drawn from the SVG, not scaled down from the largest.
+icons[256].save("packaging/icon/sunken-finds.ico", sizes=[(s, s) for s in icons],
+                append_images=[icons[s] for s in icons if s != 256])
 PY
 
 # ---- checks ---------------------------------------------------------------
@@ -164,6 +173,9 @@ need(dark > 2000, f"inicio.bmp: no heading lettering found in {heading} ({dark} 
 
 icon = Image.open("packaging/icon/sunken-finds.png")
 need(icon.size == (256, 256) and icon.mode == "RGBA", f"icon: {icon.size} {icon.mode}, want 256x256 RGBA")
+ico = Image.open("packaging/icon/sunken-finds.ico")
+need(ico.info["sizes"] == {(s, s) for s in (16, 24, 32, 48, 64, 128, 256)}, f"ico sizes: {ico.info['sizes']}")
+need(Image.open("packaging/icon/sunken-finds-64.png").size == (64, 64), "the window icon is not 64x64")
 
 if problems:
     print("ui.sh: problems:\n  " + "\n  ".join(problems), file=sys.stderr)

@@ -1,5 +1,7 @@
 #pragma once
 
-// Hides the console window that a Windows build is started with; elsewhere
-// there is no such window and this does nothing.
-void hideConsoleWindow();
+// On Windows the game is a windowed program: it never opens a console of its
+// own. Its lines go wherever its standard output was redirected; started from
+// a command prompt without a redirection, they go to that prompt. Elsewhere
+// this does nothing.
+void attachParentConsole();

@@ -2,6 +2,7 @@
 #include "Console.hpp"
 #include "Music.hpp"
 #include "ScreenIndex.hpp"
+#include "WindowIcon.hpp"
 #include "cScreen.hpp"
 
 #include "gameplay/LevelScreens.hpp"
@@ -42,7 +43,7 @@ std::unique_ptr<cScreen> makeScreen(int index)
 
 int main()
 {
-    hideConsoleWindow();
+    attachParentConsole();
 
     // Declared in this order so that the music stops before the window goes.
     std::array<std::unique_ptr<cScreen>, screen::kCount> screens;
@@ -53,6 +54,7 @@ int main()
                             sf::Style::Titlebar | sf::Style::Resize | sf::Style::Close,
                             sf::ContextSettings());
     // The screens pace themselves (FrameLoop.hpp): no frame-rate limit here.
+    setWindowIcon(window);
 
     // Looping for the whole run; without the file or a sound device, silent.
     std::optional<GameMusic> music;
