@@ -17,7 +17,7 @@ source scripts/xvfb.sh
 install_packages "${BUILD_PACKAGES[@]}" xvfb xauth python3-xlib python3-pil libgl1-mesa-dri
 
 build=build-bench
-cmake -S . -B $build -DCMAKE_BUILD_TYPE=Release -DSUNKEN_TESTS=OFF -DSUNKEN_WERROR=ON >/dev/null
+cmake -S . -B $build -DCMAKE_BUILD_TYPE=Release -DSUNKEN_WERROR=ON -DBUILD_TESTING=OFF -DSUNKEN_BENCH=ON >/dev/null
 cmake --build $build -j"$(nproc)" >/dev/null
 
 runs=(15 7) startups=9 games=3

@@ -1,0 +1,65 @@
+# Where players and packagers meet the game: the Linux install staged as a
+# package lays it out (launcher started from another folder, desktop entry,
+# AppStream file, the .deb), and the game started from the wrong folder.
+
+import os
+import re
+import subprocess
+import tempfile
+import unittest
+
+from Xlib import X
+
+from harness import EXIT_STATUS, GAME, JOGAR, SAIR, Game, choose, middle, wait_menu
+
+BUILD = os.environ.get("SUNKEN_BUILD_DIR", os.path.dirname(GAME))
+
+
+def run(*command, **options):
+    return subprocess.run(command, check=True, capture_output=True, text=True, **options).stdout
+
+
+class InstallTest(unittest.TestCase):
+    def test_staged_install_launcher_metadata_and_deb(self):
+        stage = tempfile.mkdtemp(prefix="sunken-stage-")
+        self.addCleanup(subprocess.run, ["rm", "-rf", stage])
+        run("cmake", "--install", BUILD, "--prefix", "/usr", env=dict(os.environ, DESTDIR=stage))
+        usr = stage + "/usr/share/"
+        run("desktop-file-validate", usr + "applications/sunken-finds.desktop")
+        run("appstreamcli", "validate", "--no-net", usr + "metainfo/sunken-finds.metainfo.xml")
+        # The launcher from /: the main menu, its window named as the desktop entry says, with an icon.
+        g = Game(command=[stage + "/usr/bin/sunken-finds"], cwd="/")
+        self.addCleanup(g.close)
+        wait_menu(g)
+        with open(usr + "applications/sunken-finds.desktop") as entry:
+            self.assertIn(re.search(r"^StartupWMClass=(.*)$", entry.read(), re.M)[1], g.window.get_wm_class())
+        icon = g.window.get_full_property(g.d.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+        self.assertTrue(icon and len(icon.value) == 2 + icon.value[0] * icon.value[1] > 2, "no window icon")
+        choose(g, middle(SAIR), 3)
+        self.assertEqual(g.wait_exit(), EXIT_STATUS)
+        # The .deb holds what the staged install holds, and depends on SFML's libraries.
+        run("cpack", "-G", "DEB", "-B", stage + "/deb", cwd=BUILD)
+        deb = next(f"{stage}/deb/{f}" for f in os.listdir(stage + "/deb") if f.endswith(".deb"))
+        packed = {line.split()[-1].lstrip(".") for line in run("dpkg-deb", "-c", deb).splitlines()}
+        staged = {os.path.join(top, f)[len(stage):] for top, _, files in os.walk(stage + "/usr") for f in files}
+        self.assertEqual(staged - packed, set())
+        for path in ("bin/sunken-finds", "lib/sunken-finds/sunken-finds", "share/sunken-finds/Sounds/1.ogg",
+                     "share/icons/hicolor/256x256/apps/sunken-finds.png", "share/metainfo/sunken-finds.metainfo.xml"):
+            self.assertIn("/usr/" + path, packed)
+        depends = run("dpkg-deb", "-f", deb, "Depends")
+        for library in ("graphics", "window", "system", "audio"):
+            self.assertIn(f"libsfml-{library}2.5", depends)
+
+    def test_started_elsewhere_names_what_it_missed(self):
+        # From /, ../Fonts is /Fonts: the screens' "Error" lines, and one line each on standard error.
+        g = Game(command=[os.path.abspath(GAME)], cwd="/")
+        self.addCleanup(g.close)
+        g.expect("Error", "Error")  # the main menu's background and font
+        choose(g, middle(JOGAR), 1)
+        g.expect(*["Error"] * 5)  # the level selection's background, three pictures and font
+        g.close_button()
+        self.assertEqual(g.wait_exit(), EXIT_STATUS)
+        missed = re.findall(rb"^Cannot load (.*)$", g.stderr_head, re.M)
+        self.assertEqual(sorted(missed), sorted(
+            [b"/Images/fundo_inicio.bmp", b"/Sounds/1.ogg", b"/Images/recortadas/inicio.bmp"]
+            + [b"/Fonts/PirataOne-Regular.ttf"] * 2 + [b"/Images/recortadas/%s.png" % n for n in (b"epic", b"uthere", b"hello")]))
