@@ -13,43 +13,73 @@
 # OpenAL Soft is the one DLL (LGPL), so a player can replace it.
 #
 #   packaging/windows/build.sh        JOBS=n for another -j than 2
+#
+# The system is left as it was, apart from the Debian packages installed:
+# Debian's sources are read through an apt setup private to each run.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=$root/build-windows
 jobs=${JOBS:-2}
 source "$root/scripts/packages.sh"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-
 install_packages g++-mingw-w64-x86-64 cmake make dpkg-dev zip
+
+# One run of this script at a time per checkout; runs in other checkouts, and
+# their library caches, are left alone.
+mkdir -p "$out"
+exec 9>"$out/.lock"
+flock 9
+
+# Each run works in a folder of its own, removed when the run succeeds. A
+# failed step prints the end of its log and keeps the folder for a look.
+work=$(mktemp -d "${TMPDIR:-/tmp}/sunken-finds-windows.XXXXXX")
+trap 'status=$?; [ $status -eq 0 ] && rm -rf "$work"' EXIT
+
+# step NAME COMMAND...: runs a step with its output in $work/NAME.log.
+step() {
+  local name=$1; shift
+  "$@" >"$work/$name.log" 2>&1 && return 0
+  tail -n 40 "$work/$name.log" >&2
+  echo "build.sh: the step '$name' failed; its log: $work/$name.log" >&2
+  exit 1
+}
 
 # --- Debian's source packages --------------------------------------------
 
-# apt-get source needs deb-src entries: mirror the Debian archive's own.
-ensure_deb_src() {
-  apt-get indextargets --format '$(CREATED_BY)' | grep -qx Sources && return 0
-  local list=/etc/apt/sources.list.d/sunken-finds-deb-src
-  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | $sudo tee $list.sources >/dev/null
-  else
-    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $sudo tee $list.list >/dev/null
-  fi
-  echo "Added deb-src entries: $(ls $list.*)"
-  $sudo apt-get update -qq
+# apt-get source reads deb-src entries from an apt setup private to this run:
+# the system's apt configuration is never changed. private_apt NAME LINE...
+# writes such a setup with these sources lines and fills apt_NAME with the
+# options that use it.
+private_apt() {
+  local name=$1 dir=$work/apt-$1; shift
+  mkdir -p "$dir/lists/partial"
+  printf '%s\n' "$@" >"$dir/sources.list"
+  local -n options=apt_$name
+  options=(-o Dir::Etc::SourceList="$dir/sources.list" -o Dir::Etc::SourceParts=-
+           -o Dir::State::Lists="$dir/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
+  step "apt-update-$name" apt-get "${options[@]}" update
 }
-ensure_deb_src
+
+# Bookworm's sources from the Debian archives the system's own binary
+# entries name (a mirror, a snapshot), whichever file or format they are in.
+debian_keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+debian_archive=${DEBIAN_ARCHIVE:-http://deb.debian.org/debian}
+mapfile -t bookworm_lines < <(apt-get indextargets --format "deb-src [signed-by=$debian_keyring] \$(REPO_URI) \$(RELEASE) \$(COMPONENT)" \
+  'Created-By: Packages' 'Origin: Debian' | sort -u)
+[ ${#bookworm_lines[@]} -gt 0 ] || bookworm_lines=("deb-src [signed-by=$debian_keyring] $debian_archive bookworm main")
+declare -a apt_bookworm apt_trixie
+private_apt bookworm "${bookworm_lines[@]}"
 
 # The version apt-get source would fetch (the highest one listed).
 source_version() {
-  apt-cache showsrc --only-source "$1" | sed -n 's/^Version: //p' | sort -uV | tail -n1
+  apt-cache "${apt_bookworm[@]}" showsrc --only-source "$1" | sed -n 's/^Version: //p' | sort -uV | tail -n1
 }
 
 # fetch PACKAGE DIR: unpacks Debian's source of PACKAGE (patches applied) in DIR.
 fetch() {
   local dir=$2
   rm -rf "$dir" && mkdir -p "$dir"
-  (cd "$dir" && apt-get source -qq "$1=${versions[$1]}" >"$dir.log" 2>&1) || { cat "$dir.log" >&2; return 1; }
+  (cd "$dir" && step "source-$1" apt-get "${apt_bookworm[@]}" source "$1=${versions[$1]}")
   local tree
   tree=$(find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n1)
   [ -n "$tree" ] && ln -s "$tree" "$dir/src"
@@ -57,7 +87,6 @@ fetch() {
 
 # OpenAL Soft's upstream version, taken from Debian trixie (see fetch_openal).
 openal_version=1.24.2
-debian_archive=${DEBIAN_ARCHIVE:-http://deb.debian.org/debian}
 
 declare -A versions
 for p in libsfml freetype libogg libvorbis flac; do
@@ -70,14 +99,14 @@ done
 # cmake_lib NAME SOURCE_DIR [OPTIONS...]: configure, build and install one
 # library into $prefix, static and in Release, with nothing else built.
 cmake_lib() {
-  local name=$1 src=$2 log=$work/$1.log; shift 2
+  local name=$1 src=$2; shift 2
   echo "== $name"
-  { cmake -S "$src" -B "$work/build-$name" -G "Unix Makefiles" \
-      -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" -DSUNKEN_WINDOWS_PREFIX="$prefix" \
-      -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
-      -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF "$@" &&
-    nice -n 10 cmake --build "$work/build-$name" -j"$jobs" &&
-    cmake --install "$work/build-$name"; } >"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
+  step "configure-$name" cmake -S "$src" -B "$work/build-$name" -G "Unix Makefiles" \
+    -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" -DSUNKEN_WINDOWS_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
+    -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF "$@"
+  step "build-$name" nice -n 10 cmake --build "$work/build-$name" -j"$jobs"
+  step "install-$name" cmake --install "$work/build-$name"
 }
 
 licence() {  # licence FILE NAME: the text shipped in the zip's licenses/
@@ -124,28 +153,23 @@ build_libraries() {
 # archive answers 404 for bookworm's openal-soft tarballs (1.19.1), while
 # trixie's upstream tarball downloads, checked by apt against trixie's signed
 # Sources index. Its .dsc and Debian patches answer 404 too; they are about
-# Debian's Linux packaging, so the upstream tree is built as it is. The apt
-# setup is private to $work (only the trixie deb-src line): the system's apt
-# configuration is left as it was. A new upstream version in trixie stops
-# the build until openal_version says it.
+# Debian's Linux packaging, so the upstream tree is built as it is. A new
+# upstream version in trixie stops the build until openal_version says it.
 fetch_openal() {
-  local dir=$work/openal apt=$work/openal/apt tarball=openal-soft_${openal_version}.orig.tar.gz
-  rm -rf "$dir" && mkdir -p "$apt/lists/partial" "$dir/download"
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $debian_archive trixie main" >"$apt/sources.list"
-  local opts=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts=-
-              -o Dir::State::Lists="$apt/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
-  apt-get "${opts[@]}" update >"$dir.log" 2>&1 || { cat "$dir.log" >&2; return 1; }
+  local dir=$work/openal tarball=openal-soft_${openal_version}.orig.tar.gz
+  rm -rf "$dir" && mkdir -p "$dir/download"
+  private_apt trixie "deb-src [signed-by=$debian_keyring] $debian_archive trixie main"
   local uris uri
-  uris=$(apt-get "${opts[@]}" source --print-uris openal-soft/trixie 2>>"$dir.log") || { cat "$dir.log" >&2; return 1; }
+  uris=$(apt-get "${apt_trixie[@]}" source --print-uris openal-soft/trixie 2>"$dir.log") || { cat "$dir.log" >&2; return 1; }
   uri=$(grep -F " $tarball " <<<"$uris") || {
     echo "trixie's openal-soft is not $openal_version: $(awk '/^\x27/ {print $2}' <<<"$uris" | tr '\n' ' ')" >&2; return 1; }
   # The command fails for the .dsc and the Debian patches: only the tarball counts.
-  (cd "$dir/download" && apt-get "${opts[@]}" source --download-only openal-soft/trixie) >>"$dir.log" 2>&1 || true
+  (cd "$dir/download" && apt-get "${apt_trixie[@]}" source --download-only openal-soft/trixie) >>"$dir.log" 2>&1 || true
   local want got
   want=$(sed -n 's/.* SHA256:\([0-9a-f]\{64\}\)$/\1/p' <<<"$uri")
   got=$(sha256sum "$dir/download/$tarball" 2>/dev/null | cut -d' ' -f1)
   if [ -z "$got" ] || [ "$got" != "$want" ]; then
-    cat "$dir.log" >&2
+    tail -n 40 "$dir.log" >&2
     if [ -z "$got" ]; then echo "openal-soft: $tarball was not downloaded" >&2
     else echo "openal-soft: $tarball has SHA256 $got, trixie lists ${want:-none}" >&2; fi
     return 1
@@ -182,34 +206,37 @@ key="sfml-${versions[libsfml]}_freetype-${versions[freetype]}_ogg-${versions[lib
 key=${key//[:+~]/-}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/sunken-finds-windows
 prefix=$cache/$key
+mkdir -p "$cache"
+# Runs that need the same libraries (from any checkout) build them once: the
+# others wait for the first, then read its cache.
+exec 8>"$prefix.lock"
+flock 8
 if [ -f "$prefix/done" ]; then
   echo "Libraries from the cache: $prefix"
 else
-  echo "Building the libraries into $prefix (logs in $cache/work)"
-  work=$cache/work
-  rm -rf "$work" "$prefix"
-  mkdir -p "$work"
+  echo "Building the libraries into $prefix (logs in $work)"
+  rm -rf "$prefix"
   build_libraries
   # The MinGW runtime linked into the game: winpthread's and the CRT's notices,
   # libgcc and libstdc++ under the GCC runtime library exception.
   licence /usr/share/doc/mingw-w64-common/copyright MinGW-w64-runtime.txt
   licence /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright GCC-runtime.txt
-  rm -rf "$work"
-  touch "$prefix/done"
-  # Libraries of other versions or recipes are not used again.
-  find "$cache" -mindepth 1 -maxdepth 1 -type d ! -name "$key" -exec rm -rf {} +
   echo "Libraries built in $(($(date +%s) - started)) s"
 fi
+touch "$prefix/done"
+flock -u 8
+# Libraries that no build has used for 30 days go.
+find "$cache" -mindepth 2 -maxdepth 2 -name done -mtime +30 -printf '%h\n' |
+  while read -r old; do rm -rf "$old" "$old.lock"; done
 
 # --- the game ------------------------------------------------------------------
 
 echo "== sunken-finds.exe"
-mkdir -p "$out"
-cmake -S "$root" -B "$out" -G "Unix Makefiles" \
+step configure-game cmake -S "$root" -B "$out" -G "Unix Makefiles" \
   -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" -DSUNKEN_WINDOWS_PREFIX="$prefix" \
-  -DCMAKE_BUILD_TYPE=Release -DSFML_STATIC_LIBRARIES=TRUE -DSFML_DIR="$prefix/lib/cmake/SFML" \
-  -DOPENAL_INCLUDE_DIR="$prefix/include/AL" -DOPENAL_LIBRARY="$prefix/lib/libopenal32.dll.a" >"$out/build.log" 2>&1
-nice -n 10 cmake --build "$out" --target sunken-finds -j"$jobs" >>"$out/build.log" 2>&1 || { cat "$out/build.log" >&2; exit 1; }
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DSFML_STATIC_LIBRARIES=TRUE -DSFML_DIR="$prefix/lib/cmake/SFML" \
+  -DOPENAL_INCLUDE_DIR="$prefix/include/AL" -DOPENAL_LIBRARY="$prefix/lib/libopenal32.dll.a"
+step build-game nice -n 10 cmake --build "$out" --target sunken-finds -j"$jobs"
 
 # --- the zip: one folder, started from bin/ so that ../Fonts is found -----------
 

@@ -41,4 +41,5 @@ class AudioTest(unittest.TestCase):
             share, size, head = figures[name]
             with self.subTest(name):
                 self.assertLess(size, most, f"standard error begins {head[:300]!r}")
+                self.assertNotIn(b"Cannot load", head, "a file of the proper folder reported missing")
                 self.assertLessEqual(share, figures["null device"][0] + 3, "busier than with the null device")

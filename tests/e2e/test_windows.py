@@ -1,8 +1,9 @@
 # The Windows zip under Wine, unpacked as a player unpacks it and started from
 # bin/ as a double-click in Explorer starts it: the window, the main menu's
 # lines, level 1 won, and both ways out.
-import os, subprocess, tempfile, time, unittest, zipfile  # noqa: E401
+import os, re, subprocess, tempfile, time, unittest, zipfile  # noqa: E401
 
+import pefile
 from PIL import Image, ImageChops
 
 from harness import EXIT_STATUS, Game
@@ -36,6 +37,17 @@ class WineGame(Game):
     def _find_window(self):
         self.window = super()._find_window()
         return self.window if self.window and showing(MENU)(self.screenshot()) else None
+
+
+class WindowsExeTest(unittest.TestCase):
+    def test_a_windowed_program_with_icon_and_version(self):  # no console window, and what Explorer shows
+        pe = pefile.PE(os.path.join(GAME, "bin", "sunken-finds.exe"))
+        self.assertEqual(pe.OPTIONAL_HEADER.Subsystem, pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"])
+        self.assertIn(pefile.RESOURCE_TYPE["RT_GROUP_ICON"], [e.id for e in pe.DIRECTORY_ENTRY_RESOURCE.entries])
+        strings = {k: v.decode() for info in pe.FileInfo[0] for t in getattr(info, "StringTable", []) for k, v in t.entries.items()}
+        with open(os.path.join(os.path.dirname(__file__), "../../CMakeLists.txt")) as cmake:
+            version = re.search(r"project\(\w+ VERSION ([\d.]+)", cmake.read())[1]
+        self.assertEqual((strings[b"ProductName"], strings[b"ProductVersion"]), ("Sunken Finds", version))
 
 
 class WindowsZipTest(unittest.TestCase):
