@@ -2,11 +2,7 @@
 # package lays it out (launcher started from another folder, desktop entry,
 # AppStream file, the .deb), and the game started from the wrong folder.
 
-import os
-import re
-import subprocess
-import tempfile
-import unittest
+import os, re, subprocess, tempfile, unittest  # noqa: E401
 
 from Xlib import X
 
@@ -21,8 +17,7 @@ def run(*command, **options):
 
 class InstallTest(unittest.TestCase):
     def test_staged_install_launcher_metadata_and_deb(self):
-        stage = tempfile.mkdtemp(prefix="sunken-stage-")
-        self.addCleanup(subprocess.run, ["rm", "-rf", stage])
+        stage = self.enterContext(tempfile.TemporaryDirectory(prefix="sunken-stage-"))
         run("cmake", "--install", BUILD, "--prefix", "/usr", env=dict(os.environ, DESTDIR=stage))
         usr = stage + "/usr/share/"
         run("desktop-file-validate", usr + "applications/sunken-finds.desktop")
