@@ -28,8 +28,9 @@ before=()
 start_xvfb
 # No sound device on this machine or in CI, and without one the game runs
 # silent. The idle figures are meant with the music playing, so it plays into
-# OpenAL's null device, in the game and in its floor alike.
-export ALSOFT_DRIVERS=null
+# OpenAL's null device, in the game and in its floor alike (unless
+# ALSOFT_DRIVERS is set: without a device there is no idle floor).
+export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 
 # SFML says this of every window under Xvfb; anything else on stderr is shown.
 quiet() { "$@" 2> >(grep -v '^Setting vertical sync not supported$' >&2); }

@@ -258,18 +258,22 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// One row of the table; a goal of 0 is no goal. Each goal gets its own verdict.
-void row(const std::string& figure, double measured, double floor, double maxRatio, double maxMs)
+// One row of the table: the figure, its floor, their ratio and the goals with
+// a verdict each.
+void row(const std::string& figure, double measured, double floor, const std::string& goals)
 {
-    const double ratio = measured / floor;
-    const auto verdict = [](bool met) { return met ? ": met" : ": MISSED"; };
-    std::string goals;
-    if (maxRatio > 0)
-        goals = "<= " + std::to_string(maxRatio).substr(0, 3) + "x floor" + verdict(ratio <= maxRatio);
-    if (maxMs > 0)
-        goals += (goals.empty() ? "< " : "; < ") + std::to_string(static_cast<int>(maxMs)) + " ms" +
-                 verdict(measured < maxMs);
-    std::printf("| %s | %.2f ms | %.2f ms | %.2fx | %s |\n", figure.c_str(), measured, floor, ratio, goals.c_str());
+    std::printf("| %s | %.2f ms | %.2f ms | %.2fx | %s |\n", figure.c_str(), measured, floor, measured / floor,
+                goals.c_str());
+}
+
+std::string verdict(bool met)
+{
+    return met ? ": met" : ": MISSED";
+}
+
+std::string ratioGoal(double measured, double floor, double maxRatio)
+{
+    return "<= " + std::to_string(maxRatio).substr(0, 3) + "x floor" + verdict(measured <= maxRatio * floor);
 }
 
 sf::RenderWindow* gameWindow()
@@ -339,9 +343,9 @@ int idleFloor(bool withMusic)
     const std::unique_ptr<sf::RenderWindow> window(gameWindow());
     std::optional<GameMusic> music;
     if (withMusic) {
-        startMusic(music);
-        if (music->getStatus() != sf::Music::Playing) {
-            std::fprintf(stderr, "sunken-bench: the music does not play (no ../Sounds here, or no audio device)\n");
+        startMusic(music);  // without an audio device it drops the music
+        if (!music || music->getStatus() != sf::Music::Playing) {
+            std::fprintf(stderr, "sunken-bench: the idle floor needs an audio device and ../Sounds: the music does not play\n");
             return 1;
         }
     }
@@ -372,7 +376,7 @@ int main(int argc, char** argv)
             floor.push_back(startUp("/proc/self/exe", "--bare", argv[3]));
         }
         row("start-up, exec to first menu frame (floor: SFML alone, one picture and a text)", median(game),
-            median(floor), 0, 300);
+            median(floor), "< 300 ms" + verdict(median(game) < 300));
         return 0;
     }
     const int entryRuns = argc > 1 ? std::atoi(argv[1]) : 15;
@@ -401,16 +405,20 @@ int main(int argc, char** argv)
     for (ScreenCase& screen : screens) {
         if (entryRuns == 0)
             break;
+        // The loading is measured against the same loads alone; the whole entry
+        // adds the first frame (glyphs, drawing, display), which has no floor of
+        // its own, so it is held to what a player notices instead.
+        const double entry = median(screen.entry);
         char figure[160];
-        std::snprintf(figure, sizeof figure, "entry %s: %zu files; loading %.1f, then drawing %.1f, display %.1f",
-                      screen.name, screen.loads.size(), median(screen.loading), median(screen.drawing),
-                      median(screen.display));
-        const bool level3 = std::string(screen.name) == "nivel3";
-        row(figure, median(screen.entry), median(screen.loadFloor), 1.3, level3 ? 50 : 0);
+        std::snprintf(figure, sizeof figure, "loading on entry, %s: %zu files (entry %.1f ms: then drawing %.1f, display %.1f)",
+                      screen.name, screen.loads.size(), entry, median(screen.drawing), median(screen.display));
+        row(figure, median(screen.loading), median(screen.loadFloor),
+            ratioGoal(median(screen.loading), median(screen.loadFloor), 1.3) + "; entry < 50 ms" + verdict(entry < 50));
     }
     for (const ScreenCase& screen : screens) {
         if (frameRuns > 0)
-            row(std::string("frame ") + screen.name, median(screen.frame), median(screen.frameFloor), 1.2, 0);
+            row(std::string("frame ") + screen.name, median(screen.frame), median(screen.frameFloor),
+                ratioGoal(median(screen.frame), median(screen.frameFloor), 1.2));
     }
     return 0;
 }
