@@ -12,7 +12,8 @@ struct LevelPicture {
     int level;
 };
 
-// In hit-test order: where pictures overlap, the one drawn underneath wins.
+// In hit-test order, which is also the order they are drawn in; the pictures
+// do not overlap.
 constexpr std::array<LevelPicture, 3> kPictures{{
     {"../Images//recortadas/epic.png", 550, 310, screen::kLevel3},
     {"../Images//recortadas/uthere.png", 100, 220, screen::kLevel2},

@@ -1,4 +1,4 @@
-# Sourced by test.sh and bench.sh: start_xvfb starts a private X server on a
+# Sourced by bench.sh: start_xvfb starts a private X server on a
 # free display, exports DISPLAY, and stops the server when the script exits.
 start_xvfb() {
   xvfb_displayfd=$(mktemp)

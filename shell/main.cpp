@@ -45,7 +45,7 @@ int main()
 {
     attachParentConsole();
 
-    // Declared in this order so that the music stops before the window goes.
+    // One slot per screen index; slot 3 (exit) stays empty.
     std::array<std::unique_ptr<cScreen>, screen::kCount> screens;
     int current = screen::kMainMenu;
 
@@ -57,6 +57,7 @@ int main()
     setWindowIcon(window);
 
     // Looping for the whole run; without the file or a sound device, silent.
+    // Declared after the window, so that the music stops before the window goes.
     std::optional<GameMusic> music;
     startMusic(music);
 

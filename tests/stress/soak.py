@@ -21,7 +21,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 import harness  # noqa: E402
 
-# The cases that drive screens; the audio figures and the installed launcher are not the game's code paths.
+# The cases that drive screens; the audio figures and the install checks add no code path of the game's.
 MODULES = ["test_menus", "test_levels", "test_timeout", "test_assets"]
 
 
