@@ -13,4 +13,4 @@ install_packages() {
 }
 
 # What building the game needs.
-BUILD_PACKAGES=(build-essential cmake pkg-config libsfml-dev libopenal-dev)
+BUILD_PACKAGES=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev)

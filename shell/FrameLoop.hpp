@@ -12,14 +12,17 @@
 // Decides when a frame is drawn and how long the loop sleeps. Without a GPU,
 // drawing an unchanged 800 x 600 picture 60 times a second costs a fifth of
 // a core, so a frame is drawn only when something shown may have changed, and
-// at least every half second: a window uncovered by another is repaired only
-// by a new frame (SFML reports no X expose events).
+// otherwise now and then. A window uncovered by another is repaired only by a
+// new frame: on X11 the pacer hears of it (ExposeEvents.hpp) and the refresh is
+// only a safety net; elsewhere the refresh repairs it, every half second.
 class FramePacer {
 public:
     // Something shown may have changed: draw the next frame.
     void changed() { drawDue = true; }
     // Events that change the picture whatever the screen shows.
     void notice(const sf::Event& event);
+    // Once a poll: the window was uncovered since the last one.
+    void noticeExposures(const sf::Window& window);
 
     bool frameDue() const;
     void frameShown();
@@ -28,6 +31,8 @@ public:
 
 private:
     bool drawDue = true;  // the first frame
+    bool exposuresAsked = false;
+    bool exposuresHeard = false;
     sf::Clock sinceShown;
     sf::Clock sincePoll;
 };
@@ -58,6 +63,9 @@ int runFrames(sf::RenderWindow& window, Scene& scene)
             if (const auto next = scene.handleEvent(event, pacer))
                 return *next;
         }
+        // Repaint what another window uncovered
+        if (window.isOpen())
+            pacer.noticeExposures(window);
 
         if (const auto next = scene.update(pacer))
             return *next;

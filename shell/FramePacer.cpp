@@ -1,11 +1,16 @@
+#include "ExposeEvents.hpp"
 #include "FrameLoop.hpp"
 
 #include <SFML/System/Sleep.hpp>
 
 namespace {
 const sf::Time kPollPeriod = sf::seconds(1.f / 60);
-// Long enough to cost nothing, short enough that an uncovered window is soon whole again.
+// Long enough to cost nothing, short enough that an uncovered window is soon
+// whole again where nothing tells the game it was uncovered.
 const sf::Time kRefreshPeriod = sf::seconds(0.5f);
+// Where Expose events repair an uncovered window, the refresh only guards
+// against a missed one.
+const sf::Time kHeardRefreshPeriod = sf::seconds(2.f);
 }  // namespace
 
 void FramePacer::notice(const sf::Event& event)
@@ -16,9 +21,21 @@ void FramePacer::notice(const sf::Event& event)
         changed();
 }
 
+void FramePacer::noticeExposures(const sf::Window& window)
+{
+    // A screen starts listening at its first poll; the connection behind it
+    // serves the whole run.
+    if (!exposuresAsked) {
+        exposuresAsked = true;
+        exposuresHeard = expose::watch(window.getSystemHandle());
+    }
+    if (exposuresHeard && expose::exposed())
+        changed();
+}
+
 bool FramePacer::frameDue() const
 {
-    return drawDue || sinceShown.getElapsedTime() >= kRefreshPeriod;
+    return drawDue || sinceShown.getElapsedTime() >= (exposuresHeard ? kHeardRefreshPeriod : kRefreshPeriod);
 }
 
 void FramePacer::frameShown()
