@@ -13,6 +13,8 @@ constexpr const char* kLabel = "Tempo restante:";
 constexpr unsigned kTextSize = 40;
 const sf::Vector2f kLabelPosition{473, 0};
 const sf::Vector2f kCountdownPosition{730, 0};
+// rules::countdownStep steps once a whole second has passed since the last step.
+const sf::Time kCountdownStep = sf::seconds(1.f);
 // The list strip under the scene; the steps between slots are 60, 60, 70, 70.
 const std::array<sf::Vector2f, kListSlots> kSlotPositions{
     {{370, 490}, {430, 490}, {490, 490}, {560, 490}, {630, 490}}};
@@ -75,6 +77,8 @@ void Level::load()
 
     for (int i = 0; i < count; ++i)
         fila.Insere(objetos[i]);
+    // The minute starts with the first frame, whatever the loading took.
+    relogio.restart();
 }
 
 std::optional<int> Level::handleEvent(const sf::Event& event, FramePacer& pacer)
@@ -114,11 +118,15 @@ bool Level::press(sf::Vector2i point)
 
 std::optional<int> Level::update(FramePacer& pacer)
 {
-    // Countdown
-    if (rules::countdownStep(tempo, relogio.getElapsedTime().asSeconds())) {
+    // Countdown; the frame loop wakes when the next step is due, not at the
+    // poll after it (one reading of the clock for both, so they agree)
+    const sf::Time sinceStep = relogio.getElapsedTime();
+    if (rules::countdownStep(tempo, sinceStep.asSeconds())) {
         textoTempo.setString(std::to_string(tempo));
         relogio.restart();
         pacer.changed();
+    } else if (tempo > 0) {
+        pacer.dueIn(kCountdownStep - sinceStep);
     }
 
     // The list shows the next five objects; a slot left empty stays gone.

@@ -19,6 +19,9 @@ class FramePacer {
 public:
     // Something shown may have changed: draw the next frame.
     void changed() { drawDue = true; }
+    // Something shown will change in this time (a countdown step): the loop
+    // wakes for it rather than at the next poll.
+    void dueIn(sf::Time time);
     // Events that change the picture whatever the screen shows.
     void notice(const sf::Event& event);
     // Once a poll: the window was uncovered since the last one.
@@ -33,6 +36,7 @@ private:
     bool drawDue = true;  // the first frame
     bool exposuresAsked = false;
     bool exposuresHeard = false;
+    sf::Time wakeAt = sf::Time::Zero;  // since the last poll; zero when nothing is due
     sf::Clock sinceShown;
     sf::Clock sincePoll;
 };

@@ -13,6 +13,15 @@ const sf::Time kRefreshPeriod = sf::seconds(0.5f);
 const sf::Time kHeardRefreshPeriod = sf::seconds(2.f);
 }  // namespace
 
+void FramePacer::dueIn(sf::Time time)
+{
+    // A moment already past is left to the next poll, so that a change that
+    // does not come when due (rounding) cannot make the loop spin.
+    const sf::Time at = sincePoll.getElapsedTime() + time;
+    if (time > sf::Time::Zero && (wakeAt == sf::Time::Zero || at < wakeAt))
+        wakeAt = at;
+}
+
 void FramePacer::notice(const sf::Event& event)
 {
     // A stretched window needs a stretched picture; a window that comes back
@@ -47,9 +56,11 @@ void FramePacer::frameShown()
 void FramePacer::waitForNextPoll()
 {
     // A slow frame is not made up for: the next poll comes a full period after
-    // this one at the latest.
-    const sf::Time left = kPollPeriod - sincePoll.getElapsedTime();
+    // this one at the latest, or when a change is due if that is sooner.
+    const sf::Time until = (wakeAt > sf::Time::Zero && wakeAt < kPollPeriod) ? wakeAt : kPollPeriod;
+    const sf::Time left = until - sincePoll.getElapsedTime();
     if (left > sf::Time::Zero)
         sf::sleep(left);
     sincePoll.restart();
+    wakeAt = sf::Time::Zero;
 }
