@@ -139,10 +139,11 @@ class Game:
             return sum(int(v) for v in f.read().rsplit(")", 1)[1].split()[11:13]) / os.sysconf("SC_CLK_TCK")
 
     # What the player does. Events passed to fake() are flushed together, as from a fast hand.
-    def fake(self, *events):
+    def fake(self, *events):  # sent_at: when they reached the X server
         for kind, detail, point in events:
             xtest.fake_input(self.d, kind, detail, **({"x": int(point[0]), "y": int(point[1])} if point else {}))
         self.d.sync()
+        self.sent_at = time.monotonic()
 
     def move(self, x, y):
         self.fake((X.MotionNotify, 0, (x, y)))
@@ -183,17 +184,19 @@ class Game:
     def size(self):
         return self.window.get_geometry().width, self.window.get_geometry().height
 
-    def screenshot(self, save_as=None):
-        width, height = self.size()
-        raw = self.window.get_image(0, 0, width, height, X.ZPixmap, 0xFFFFFFFF)
-        image = Image.frombytes("RGB", (width, height), raw.data, "raw", "BGRX")
+    def screenshot(self, save_as=None, box=None):  # of the window or of box in it; taken_at: when
+        left, top, right, bottom = box or (0, 0, *self.size())
+        self.taken_at = time.monotonic()
+        raw = self.window.get_image(left, top, right - left, bottom - top, X.ZPixmap, 0xFFFFFFFF)
+        image = Image.frombytes("RGB", (right - left, bottom - top), raw.data, "raw", "BGRX")
         if save_as:
             os.makedirs(SHOTS_DIR, exist_ok=True)
             image.save(os.path.join(SHOTS_DIR, save_as + ".png"))
         return image
 
-    def see(self, condition, what, timeout=5.0):  # the first screenshot for which condition holds
-        return wait_for(lambda: (lambda shot: condition(shot) and shot)(self.screenshot()), timeout, what, 0.03)
+    def see(self, condition, what, timeout=5.0, box=None, interval=0.03):
+        # The first screenshot (of box) for which condition holds.
+        return wait_for(lambda: (lambda shot: condition(shot) and shot)(self.screenshot(box=box)), timeout, what, interval)
 
     def close(self):
         if self.process.poll() is None:
@@ -280,7 +283,9 @@ def placed(relative, position):
     return (*position, position[0] + load(relative).width, position[1] + load(relative).height)
 
 
-def object_box(level, i): return placed(HIDDEN[i - 1], POSITIONS[level][i - 1])
+def object_box(level, i):  # the part in the window
+    left, top, right, bottom = placed(HIDDEN[i - 1], POSITIONS[level][i - 1])
+    return max(left, 0), max(top, 0), min(right, 800), min(bottom, 600)
 
 
 def clear_point(boxes, index, xs=None, ys=None):
@@ -322,6 +327,13 @@ def page_shown(page): return lambda shot: similarity(shot, load(PAGES[page]), (0
 def level_shown(shot): return similarity(shot, load(FUNDO)) > 0.6
 
 
+CORNER = (0, 0, 20, 20)  # no object covers it; there the levels' background differs from the menus'
+
+
+def corner(picture):  # whether a screenshot of CORNER shows picture there
+    return lambda shot: similarity(shot, load(picture).crop(CORNER), CORNER) > 0.95
+
+
 def wait_menu(game): return game.see(menu_shown, "the main menu")
 
 
@@ -332,22 +344,26 @@ def choose(game, point, choice, flick=False):
 
 
 def enter_level(game, level, from_menu=True):
-    # Through "Jogar" and the level's picture to its first frame; game.entered is the time of the click.
+    # Through "Jogar" and the level's picture to its first frame; game.entered: when the first screenshot showing it
+    # was taken (small ones, as fast as they come).
     if from_menu:
         choose(game, middle(JOGAR), 1)
     game.see(selection_shown, "the level selection")
-    game.entered = time.monotonic()
     game.click(*picture_point(level))
+    game.entered = game.see(corner(FUNDO), f"level {level}", box=CORNER, interval=0.002) and game.taken_at
     return game.see(level_shown, f"level {level}")
 
 
 def press_line(level, point): return f"{point[0]},{point[1]}" if level == 3 else "Pressed"
 
 
-def find(game, level, i, point=None, flick=False):  # a left press on object i, the current target, finds it
-    point = point or object_point(level, i)
+def find(game, level, i, point=None, flick=False):
+    # A left press on object i, the current target, finds it; returns the seconds until a screenshot shows it went.
+    point, before = point or object_point(level, i), game.screenshot(box=object_box(level, i))
     (game.flick if flick else game.click)(*point)
     game.expect(press_line(level, point), f"Retirou {i}")
+    game.see(lambda shot: changed(shot, before, 36).getbbox(), f"object {i} gone", box=object_box(level, i))
+    return game.taken_at - game.sent_at
 
 
 def win_level_1(game, from_menu=True):
@@ -367,8 +383,7 @@ def level_problems(shot, level, shown, listed):
     # How shot differs from scene(level, shown, listed), outside the countdown; [] when it does not.
     expected, problems = scene(level, shown, listed), []
     for i in range(1, len(POSITIONS[level]) + 1):
-        left, top, right, bottom = object_box(level, i)
-        box = max(left, 0), max(top, 0), min(right, 800), min(bottom, 600)
+        box = object_box(level, i)
         mask = changed(expected.crop(box), scene(level, set(shown) ^ {i}, listed).crop(box), 36)  # where i shows
         mask.paste(0, (COUNTDOWN[0] - box[0], COUNTDOWN[1] - box[1], COUNTDOWN[2] - box[0], COUNTDOWN[3] - box[1]))
         like = ImageChops.multiply(mask, changed(shot.crop(box), expected.crop(box), 12).point(lambda v: 255 - v))

@@ -11,8 +11,8 @@ from harness import (COMO_JOGAR, EXIT_STATUS, FUNDO, JOGAR, LEVEL_PICTURES, MENU
 
 CHOICES = (JOGAR, COMO_JOGAR, SAIR)
 # A hover colour shows in the frames after the move, well before the still
-# screen's half-second refresh would show it anyway.
-HOVER_SHOWN = 0.3
+# screen's refresh would show it anyway; a page turns in the next frame.
+HOVER_SHOWN, TURNED = 0.3, 0.15
 # Left presses, slow or flicked away at once: (point, choice printed, screen it
 # opens and Escape leaves). Off the boxes the menu starts over; the title's row
 # also checks that a printed x is the pixel pressed.
@@ -130,6 +130,7 @@ class MenusTest(unittest.TestCase):
             (g.flick if page == 2 else g.click)(*middle(NEXT))
             g.expect("{},{}".format(*middle(NEXT)))
             g.see(page_shown(page), f"how-to page {page}") if page < 4 else wait_menu(g)  # past the last: the menu
+            self.assertLess(g.taken_at - g.sent_at, TURNED, f"page {page} turned late")
         # Escape leaves on its press; the close button ends the game on a later page.
         choose(g, middle(COMO_JOGAR), 2)
         g.key(up=False)
