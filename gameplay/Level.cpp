@@ -77,8 +77,6 @@ void Level::load()
 
     for (int i = 0; i < count; ++i)
         fila.Insere(objetos[i]);
-    // The minute starts with the first frame, whatever the loading took.
-    relogio.restart();
 }
 
 std::optional<int> Level::handleEvent(const sf::Event& event, FramePacer& pacer)

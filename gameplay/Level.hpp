@@ -56,7 +56,7 @@ private:
     std::array<sf::Texture, kMaxObjects> listTextures;
     sf::Sprite fundo;
     sf::Font fonte;
-    sf::Clock relogio;  // paces the countdown from the end of load()
+    sf::Clock relogio;  // paces the countdown from the moment the screen is built
     sf::Text textoTempo;
     sf::Text textoRotulo;
     // Built by load() from the textures above.

@@ -23,7 +23,7 @@ namespace rules {
 std::int32_t findAt(Fila& fila, const std::vector<sf::FloatRect>& bounds, sf::Vector2f point);
 
 // The countdown steps once a whole second has passed since the last step (or
-// since the level was loaded), at most once per frame: a late frame does not
+// since the level was built), at most once per frame: a late frame does not
 // catch up. Returns true when tempo stepped and the clock must restart.
 bool countdownStep(int& tempo, float secondsSinceLastStep);
 

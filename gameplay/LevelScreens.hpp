@@ -11,7 +11,7 @@ public:
     int Run(sf::RenderWindow& window) override { return level.Run(window); }
 
 private:
-    Level level{table};  // its countdown starts with its first frame
+    Level level{table};  // its countdown starts when the screen is built
 };
 
 using nivel1 = LevelScreen<levels::kLevel1>;
