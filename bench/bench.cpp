@@ -12,8 +12,8 @@
 #include "menus/howto.hpp"
 #include "menus/mainmenu.hpp"
 #include "menus/play.hpp"
-#include "shell/FrameLoop.hpp"
-#include "shell/Music.hpp"
+#include "core/FrameLoop.hpp"
+#include "core/Music.hpp"
 
 #include <SFML/Graphics.hpp>
 

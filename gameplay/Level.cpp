@@ -1,8 +1,8 @@
 #include "Level.hpp"
 
 #include "LevelRules.hpp"
-#include "shell/Assets.hpp"
-#include "shell/FrameLoop.hpp"
+#include "core/Assets.hpp"
+#include "core/FrameLoop.hpp"
 
 #include <iostream>
 #include <string>

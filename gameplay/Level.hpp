@@ -22,7 +22,7 @@ class RenderWindow;
 
 // The one level mechanic: a scene with hidden objects to find in a fixed
 // order before the countdown runs out. nivel1, nivel2 and nivel3 each play
-// it with their own table. A Level plays once; the shell builds a new screen
+// it with their own table. A Level plays once; main builds a new screen
 // (and so a new Level) for every visit.
 class Level {
 public:

@@ -1,6 +1,6 @@
 #include "LevelRules.hpp"
 
-#include "shell/ScreenIndex.hpp"
+#include "core/ScreenIndex.hpp"
 
 namespace rules {
 

@@ -2,7 +2,7 @@
 
 #include "Level.hpp"
 #include "LevelTables.hpp"
-#include "shell/cScreen.hpp"
+#include "core/cScreen.hpp"
 
 // A level screen: the one level mechanic played with one level's table.
 template <const LevelData& table>

@@ -1,6 +1,6 @@
 #include "MenuWidget.hpp"
 
-#include "shell/Assets.hpp"
+#include "core/Assets.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 

@@ -1,7 +1,7 @@
 #include "ResultScreen.hpp"
 
-#include "shell/Assets.hpp"
-#include "shell/FrameLoop.hpp"
+#include "core/Assets.hpp"
+#include "core/FrameLoop.hpp"
 
 namespace {
 void setUpText(sf::Text& text, const sf::Font& font, const char* string, float x, float y, unsigned size)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PixelBox.hpp"
-#include "shell/ScreenIndex.hpp"
-#include "shell/cScreen.hpp"
+#include "core/ScreenIndex.hpp"
+#include "core/cScreen.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Sprite.hpp>

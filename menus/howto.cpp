@@ -1,7 +1,7 @@
 #include "howto.hpp"
 
-#include "shell/Assets.hpp"
-#include "shell/FrameLoop.hpp"
+#include "core/Assets.hpp"
+#include "core/FrameLoop.hpp"
 
 #include <array>
 #include <iostream>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PixelBox.hpp"
-#include "shell/cScreen.hpp"
+#include "core/cScreen.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Sprite.hpp>

@@ -1,7 +1,7 @@
 #include "play.hpp"
 
-#include "shell/Assets.hpp"
-#include "shell/FrameLoop.hpp"
+#include "core/Assets.hpp"
+#include "core/FrameLoop.hpp"
 
 namespace {
 constexpr const char* kBackground = "../Images//recortadas/inicio.bmp";

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MenuWidget.hpp"
-#include "shell/cScreen.hpp"
+#include "core/cScreen.hpp"
 
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>

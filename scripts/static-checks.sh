@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-sources=$(ls shell/*.cpp menus/*.cpp gameplay/*.cpp)
+sources=$(ls app/*.cpp core/*.cpp menus/*.cpp gameplay/*.cpp)
 
 echo "== clang-tidy"
 # shellcheck disable=SC2086
@@ -12,5 +12,5 @@ printf '%s\n' $sources | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet
 
 echo "== cppcheck"
 cppcheck --enable=warning,performance,portability,style --std=c++17 --error-exitcode=1 \
-  --suppressions-list=.cppcheck-suppressions -I . --quiet shell menus gameplay
+  --suppressions-list=.cppcheck-suppressions -I . --quiet app core menus gameplay
 echo "static checks clean"

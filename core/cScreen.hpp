@@ -11,7 +11,7 @@ public:
     cScreen() = default;
     cScreen(const cScreen&) = delete;
     cScreen& operator=(const cScreen&) = delete;
-    // The shell owns its screens through cScreen pointers, so deleting one
+    // main (app/main.cpp) owns the screens through cScreen pointers, so deleting one
     // through the base must run the screen's own destructor.
     virtual ~cScreen() = default;
 
