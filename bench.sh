@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Sunken Finds in Release and measures it: screen entry, frame cost,
 # start-up, idle CPU and frames shown while idle, and peak memory, each next
-# to a floor of what SFML alone needs for the same work (README.md,
-# "Performance"). Prints one table.
+# to a floor of what SFML alone needs for the same work (docs/performance.md).
+# Prints one table.
 #
 #   ./bench.sh                 15 entry rounds, 7 frame rounds, 9 start-ups, 3 real-game runs
 #   BENCH_QUICK=1 ./bench.sh   fewer of each
