@@ -2,7 +2,9 @@
 # Cross-builds Sunken Finds for 64-bit Windows with Debian's MinGW-w64 and
 # writes build-windows/sunken-finds-windows-x64.zip: a folder with
 # bin/sunken-finds.exe (and OpenAL32.dll), Fonts/, Images/, Sounds/, a
-# README.txt for players and every licence.
+# README.txt for players and every licence; and beside it an installer of
+# the same files, build-windows/sunken-finds-<version>-windows-x64.exe, made
+# by Debian's NSIS from sunken-finds.nsi.
 #
 # SFML and the libraries it needs on Windows are built from Debian's own
 # source packages (apt-get source; OpenAL Soft's from trixie, see
@@ -22,7 +24,7 @@ root=$(cd "$here/../.." && pwd)
 out=$root/build-windows
 jobs=${JOBS:-2}
 source "$root/scripts/packages.sh"
-install_packages g++-mingw-w64-x86-64 cmake make dpkg-dev zip
+install_packages g++-mingw-w64-x86-64 cmake make dpkg-dev zip nsis
 
 # One run of this script at a time per checkout; runs in other checkouts, and
 # their library caches, are left alone.
@@ -253,8 +255,27 @@ sed -e "s/@OPENAL_VERSION@/$openal_version/" -e 's/$/\r/' "$here/README.txt" >"$
 rm -f "$out/sunken-finds-windows-x64.zip"
 (cd "$out/zip" && zip -qrX9 ../sunken-finds-windows-x64.zip sunken-finds)
 
+# --- the installer: the zip's folder, for the current user ------------------------
+
+# The version CMake's project() gives the game.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
+[ -n "$version" ] || { echo "build.sh: no CMAKE_PROJECT_VERSION in $out/CMakeCache.txt" >&2; exit 1; }
+installer=$out/sunken-finds-$version-windows-x64.exe
+# The licence page: the game's licence, then the others the folder holds.
+{ cat "$root/LICENSE"
+  printf '\nSunken Finds comes with works of others under their own licences, installed\n'
+  printf 'beside the game in its licenses folder:\n\n'
+  (cd "$stage/licenses" && ls | grep -vx Sunken-Finds.txt | sed 's/^/  licenses\\/')
+} | sed 's/$/\r/' >"$work/licence.txt"
+rm -f "$out"/sunken-finds-*-windows-x64.exe
+echo "== $(basename "$installer")"
+step makensis makensis -WX -NOCD -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
+  -DLICENCE="$work/licence.txt" -DICON="$root/packaging/icon/sunken-finds.ico" -DOUTFILE="$installer" \
+  "$here/sunken-finds.nsi"
+
 echo "DLLs the game imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/sunken-finds.exe" |
   sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
 echo "DLLs OpenAL32.dll imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/OpenAL32.dll" |
   sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
-echo "Wrote $out/sunken-finds-windows-x64.zip ($(du -k "$out/sunken-finds-windows-x64.zip" | cut -f1) kB) in $(($(date +%s) - started)) s"
+echo "Wrote $out/sunken-finds-windows-x64.zip ($(du -k "$out/sunken-finds-windows-x64.zip" | cut -f1) kB)" \
+  "and $(basename "$installer") ($(du -k "$installer" | cut -f1) kB) in $(($(date +%s) - started)) s"
