@@ -1,7 +1,8 @@
 # The Windows zip under Wine, unpacked as a player unpacks it and started from
 # bin/ as a double-click in Explorer starts it: the window, the main menu's
-# lines, level 1 won, and both ways out.
-import os, re, subprocess, tempfile, time, unittest, zipfile  # noqa: E401
+# lines, level 1 won, and both ways out. The installer of the same files: for
+# this user alone, its shortcut, over itself and over the running game, removed.
+import getpass, os, pathlib, re, subprocess, tempfile, time, unittest.mock, zipfile  # noqa: E401
 
 import pefile
 from PIL import Image, ImageChops
@@ -11,13 +12,23 @@ from harness import EXIT_STATUS, Game
 ZIP = os.environ.get("SUNKEN_WINDOWS_ZIP", "../../build-windows/sunken-finds-windows-x64.zip")
 ROOT = tempfile.TemporaryDirectory(prefix="sunken-windows-")  # removed at exit
 GAME = os.path.join(ROOT.name, "sunken-finds")
-# A prefix of its own, without Mono's and Gecko's installers or Wine's messages.
-WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+# A prefix of its own, without Mono's and Gecko's installers, Wine's messages or its menu entries in $HOME.
+WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=")
+APPDATA = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "AppData")
+FOLDER, LINK = APPDATA + "/Local/Programs/Sunken Finds", APPDATA + "/Roaming/Microsoft/Windows/Start Menu/Programs/Sunken Finds.lnk"
 MENU = "Images/fundo_inicio.bmp"  # also the won screen's background
 
 
 def wine(command):
-    subprocess.run(command, shell=True, env=dict(os.environ, **WINE), timeout=180, capture_output=True)
+    return subprocess.run(command, shell=True, env=dict(os.environ, **WINE), timeout=180, capture_output=True)
+
+
+def tree(top): return {str(p.relative_to(top)): p.read_bytes() for p in pathlib.Path(top).rglob("*") if p.is_file()}
+
+
+def registry():  # the (name, value) pairs of the uninstall entries for this user, all the game's in this prefix
+    out = wine(r'wine reg query "HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall" /s').stdout.decode()
+    return re.findall(r"^ +(\w+) +REG_\w+ +(.*?)\r?$", out, re.M)
 
 
 def setUpModule():
@@ -38,6 +49,10 @@ class WineGame(Game):
         self.window = super()._find_window()
         return self.window if self.window and showing(MENU)(self.screenshot()) else None
 
+    def click(self, x, y, *lines):  # standard output is in text mode: Windows ends lines with CR LF
+        super().click(x, y)
+        self.expect(*[line + "\r" for line in lines], timeout=10)
+
 
 class WindowsExeTest(unittest.TestCase):
     def test_a_windowed_program_with_icon_and_version(self):  # no console window, and what Explorer shows
@@ -57,23 +72,19 @@ class WindowsZipTest(unittest.TestCase):
         self.g = WineGame(command=["wine", "sunken-finds.exe"], cwd=os.path.join(GAME, "bin"), env=WINE, start_timeout=60)
         self.addCleanup(self.g.close)
 
-    def click(self, x, y, *lines):  # standard output is in text mode: Windows ends lines with CR LF
-        self.g.click(x, y)
-        self.g.expect(*[line + "\r" for line in lines], timeout=10)
-
     def test_jogar_and_level_1_won(self):
-        self.click(400, 250, "Pressed", "400 , 250", "1")
-        self.click(400, 100)  # level 1's picture
+        self.g.click(400, 250, "Pressed", "400 , 250", "1")
+        self.g.click(400, 100)  # level 1's picture
         self.g.see(showing("Images/fundo.bmp"), "level 1", timeout=10)
         # Each object just inside the top-left corner of its picture, in the order of finding.
         for i, (x, y) in enumerate([(750, 310), (145, 310), (285, 479), (350, 60), (240, 450)], 1):
-            self.click(x + 2, y + 2, "Pressed", f"Retirou {i}")
+            self.g.click(x + 2, y + 2, "Pressed", f"Retirou {i}")
         self.g.see(showing(MENU), "the won screen", timeout=10)
-        self.click(390, 395)  # "Proximo nivel" on the won screen, "Sair" on the main menu
+        self.g.click(390, 395)  # "Proximo nivel" on the won screen, "Sair" on the main menu
         self.g.see(showing("Images/recortadas/inicio.bmp"), "the level selection", timeout=10)
 
     def test_sair(self):
-        self.click(390, 410, "Pressed", "390 , 410", "3")
+        self.g.click(390, 410, "Pressed", "390 , 410", "3")
         self.assertEqual(self.g.wait_exit(10), EXIT_STATUS)
 
     def test_idle_then_the_close_button(self):
@@ -83,3 +94,25 @@ class WindowsZipTest(unittest.TestCase):
         self.assertLess((self.g.cpu_seconds() - cpu) / (time.monotonic() - start), 0.25, "the idle main menu is busy")
         self.g.close_button()
         self.assertEqual(self.g.wait_exit(10), EXIT_STATUS)
+
+
+class WindowsInstallerTest(unittest.TestCase):
+    def install(self, status=0):  # silently, over what is there: the zip's files and one entry in Apps & features
+        self.assertEqual(wine(f'wine "{os.environ["SUNKEN_WINDOWS_INSTALLER"]}" /S').returncode, status)
+        self.assertEqual(tree(FOLDER), {**tree(GAME), "remove-sunken-finds.exe": unittest.mock.ANY})
+        self.assertEqual(registry().count(("DisplayName", "Sunken Finds")), 1)
+        return dict(registry())
+
+    def test_install_play_install_again_and_remove(self):
+        folder = self.install()["InstallLocation"] + "\\bin\0"  # the Start menu shortcut's working folder, as Wine writes it
+        self.assertIn(folder.encode("utf-16-le"), pathlib.Path(LINK).read_bytes())
+        self.addCleanup(wine, "wineserver -k")  # the game started there, as the shortcut starts it
+        self.addCleanup((game := WineGame(command=["wine", "sunken-finds.exe"], cwd=FOLDER + "/bin", env=WINE, start_timeout=60)).close)
+        game.click(400, 250, "Pressed", "400 , 250", "1")
+        self.install(status=2)  # while the game runs, the installer stops before it changes anything
+        self.doCleanups()  # the game closed, and Wine with it
+        pathlib.Path(FOLDER, "Images/older.png").write_text("a picture an earlier version had")
+        uninstall = self.install()["QuietUninstallString"]
+        pathlib.Path(FOLDER, "notes.txt").write_text("the player's, not the uninstaller's to remove")
+        wine(f"wine {uninstall} && wineserver -w")  # the uninstaller returns at once, running on from a copy in %TEMP%
+        self.assertEqual((os.listdir(FOLDER), os.path.exists(LINK), registry()), (["notes.txt"], False, []))
