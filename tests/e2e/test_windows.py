@@ -110,6 +110,8 @@ class WindowsInstallerTest(unittest.TestCase):
         self.addCleanup((game := WineGame(command=["wine", "sunken-finds.exe"], cwd=FOLDER + "/bin", env=WINE, start_timeout=60)).close)
         game.click(400, 250, "Pressed", "400 , 250", "1")
         self.install(status=2)  # while the game runs, the installer stops before it changes anything
+        game.close_button()
+        self.assertEqual(game.wait_exit(10), EXIT_STATUS)
         self.doCleanups()  # the game closed, and Wine with it
         pathlib.Path(FOLDER, "Images/older.png").write_text("a picture an earlier version had")
         uninstall = self.install()["QuietUninstallString"]
