@@ -24,7 +24,7 @@ from Xlib import X, XK, display, protocol
 from Xlib.ext import xtest
 
 SOURCE_DIR = os.environ.get("SUNKEN_SOURCE_DIR", os.path.abspath(os.path.join(os.path.dirname(__file__), "../..")))
-GAME = os.environ.get("SUNKEN_GAME", os.path.join(SOURCE_DIR, "build", "sunken-finds"))
+GAME = os.environ.get("SUNKEN_GAME", os.path.join(SOURCE_DIR, "build-tests", "sunken-finds"))
 SHOTS_DIR = os.environ.get("SUNKEN_SHOTS", os.path.join(os.path.dirname(GAME), "screenshots"))
 LONG = os.environ.get("SUNKEN_LONG") == "1"
 EXIT_STATUS = 255  # the game returns -1
