@@ -1,0 +1,60 @@
+# Sourced by the release scripts: minimal Debian roots to build or play in.
+#
+#   debian_root RELEASE        prints the path of a pristine minimal root of
+#                              that release (bookworm, trixie), made once with
+#                              debootstrap and cached outside the tree in
+#                              ${XDG_CACHE_HOME:-~/.cache}/sunken-finds-roots
+#   fresh_root RELEASE DIR     copies that root to DIR, to install into
+#   in_root DIR COMMAND...     runs COMMAND in DIR with /proc, /dev and
+#                              /tmp/.X11-unix bound in, and unbinds them after
+#
+# The roots come from the archive that the system's apt sources name; the
+# system's own apt setup is never changed. Needs root (debootstrap, chroot).
+debian_roots_cache=${XDG_CACHE_HOME:-$HOME/.cache}/sunken-finds-roots
+
+# The first Debian archive the system's apt sources name (deb822 or one-line).
+debian_mirror() {
+  local url
+  url=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
+    sed -n 's/^URIs:[[:space:]]*\(\S*\/debian\)\/\?$/\1/p' | head -n1)
+  [ -n "$url" ] || url=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+    sed -n 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\(\S*\/debian\)\/\?[[:space:]].*/\2/p' | head -n1)
+  echo "${url:-http://deb.debian.org/debian}"
+}
+
+debian_root() {
+  local release=$1 dir=$debian_roots_cache/$1
+  mkdir -p "$debian_roots_cache"
+  (
+    flock 8
+    [ -f "$dir/.complete" ] && exit 0
+    command -v debootstrap >/dev/null || install_packages debootstrap
+    rm -rf "$dir.tmp"
+    debootstrap --variant=minbase "$release" "$dir.tmp" "$(debian_mirror)" \
+      >"$debian_roots_cache/$release.log" 2>&1 ||
+      { tail -n 20 "$debian_roots_cache/$release.log" >&2; echo "debootstrap $release failed" >&2; exit 1; }
+    rm -rf "$dir" && mv "$dir.tmp" "$dir" && touch "$dir/.complete"
+  ) 8>"$debian_roots_cache/$release.lock" || return 1
+  echo "$dir"
+}
+
+fresh_root() {
+  local pristine
+  pristine=$(debian_root "$1") || return 1
+  rm -rf "$2" && mkdir -p "$2" && cp -a "$pristine/." "$2/" && rm -f "$2/.complete"
+  cp /etc/resolv.conf "$2/etc/resolv.conf" 2>/dev/null || true
+}
+
+in_root() {
+  local dir=$1 status=0; shift
+  mkdir -p "$dir/proc" "$dir/dev" "$dir/tmp/.X11-unix"
+  mount -t proc proc "$dir/proc"
+  mount --rbind /dev "$dir/dev" && mount --make-rslave "$dir/dev"
+  mount --bind /tmp/.X11-unix "$dir/tmp/.X11-unix"
+  chroot "$dir" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+    DISPLAY="${DISPLAY:-}" LANG=C.UTF-8 "$@" || status=$?
+  umount "$dir/tmp/.X11-unix"
+  umount -R "$dir/dev"
+  umount "$dir/proc"
+  return $status
+}
