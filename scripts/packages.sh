@@ -8,8 +8,11 @@ install_packages() {
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Another install in progress (an unattended upgrade, a second script) holds
+  # dpkg's lock for a while: wait for it rather than fail.
+  local wait=(-o DPkg::Lock::Timeout=600)
+  $sudo apt-get "${wait[@]}" update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get "${wait[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # What building the game needs.
