@@ -1,8 +1,6 @@
 #include "Assets.hpp"
 
 #include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/RenderTarget.hpp>
-#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <filesystem>
@@ -38,14 +36,4 @@ bool loadTexture(sf::Texture& texture, const char* path, ErrorLine errorLine)
 bool loadFont(sf::Font& font, const char* path)
 {
     return report(font.loadFromFile(path), path, ErrorLine::Print);
-}
-
-void drawBackground(sf::RenderTarget& target, const sf::Sprite& background, const sf::Color& clearColour)
-{
-    constexpr int kSceneWidth = 800;
-    constexpr int kSceneHeight = 600;
-    const sf::IntRect shown = background.getTextureRect();
-    if (background.getTexture() == nullptr || shown.width < kSceneWidth || shown.height < kSceneHeight)
-        target.clear(clearColour);
-    target.draw(background, sf::BlendNone);
 }

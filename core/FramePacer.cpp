@@ -1,7 +1,10 @@
+#include "FramePacer.hpp"
+
 #include "ExposeEvents.hpp"
-#include "FrameLoop.hpp"
 
 #include <SFML/System/Sleep.hpp>
+#include <SFML/Window/Event.hpp>
+#include <SFML/Window/Window.hpp>
 
 namespace {
 const sf::Time kPollPeriod = sf::seconds(1.f / 60);

@@ -1,6 +1,7 @@
 #include "howto.hpp"
 
 #include "core/Assets.hpp"
+#include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
 #include <array>
@@ -19,11 +20,7 @@ int howto::Run(sf::RenderWindow& window)
     page.setTexture(pageTexture);
 
     loadFont(font, asset::kFont);
-    next.setFont(font);
-    next.setFillColor(sf::Color::Black);
-    next.setString("Next ->");
-    next.setPosition(kNextPosition);
-    next.setCharacterSize(kNextSize);
+    setUpText(next, font, "Next ->", kNextPosition, kNextSize);
     return runFrames(window, *this);
 }
 
@@ -38,18 +35,13 @@ bool howto::refreshColour()
 
 std::optional<int> howto::handleEvent(const sf::Event& event, FramePacer& pacer)
 {
-    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape)
+    if (isEscape(event))
         return screen::kMainMenu;
+    if (!takePointer(event, mouseX, mouseY))
+        return std::nullopt;
     if (event.type == sf::Event::MouseButtonPressed) {
-        mouseX = event.mouseButton.x;
-        mouseY = event.mouseButton.y;
         std::cout << mouseX << "," << mouseY << std::endl;
         pages.press(event.mouseButton.button, mouseX, mouseY);
-    } else if (event.type == sf::Event::MouseMoved) {
-        mouseX = event.mouseMove.x;
-        mouseY = event.mouseMove.y;
-    } else {
-        return std::nullopt;
     }
     if (refreshColour())
         pacer.changed();
