@@ -4,6 +4,11 @@
 #include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
+namespace {
+// Where the background does not reach (it failed to load): the black texts still read on it.
+const sf::Color kClearColour = sf::Color::White;
+}  // namespace
+
 std::optional<int> resultChoiceAt(const ResultLayout& layout, int x, int y)
 {
     for (int i = 0; i < layout.choiceCount; ++i) {
@@ -58,9 +63,7 @@ std::optional<int> ResultScreen<layout>::handleEvent(const sf::Event& event, Fra
 template <const ResultLayout& layout>
 void ResultScreen<layout>::draw(sf::RenderTarget& target) const
 {
-    // The background fills the window, so the frame is not cleared; it is
-    // opaque, so it is drawn without blending (the same pixels, cheaper)
-    target.draw(background, sf::BlendNone);
+    drawBackground(target, background, kClearColour);
     target.draw(title);
     for (int i = 0; i < layout.choiceCount; ++i)
         target.draw(choices[i]);

@@ -12,6 +12,8 @@ constexpr std::array<const char*, HowToPages::kPageCount> kPagePaths{
     "../Images/howtome0.png", "../Images/howtome1.png", "../Images/howtome2.png", "../Images/howtome3.png"};
 constexpr unsigned kNextSize = 50;
 const sf::Vector2f kNextPosition{100, 500};
+// Where a page does not reach (one failed to load): "Next ->" still reads on it.
+const sf::Color kClearColour = sf::Color::White;
 }  // namespace
 
 int howto::Run(sf::RenderWindow& window)
@@ -63,8 +65,6 @@ std::optional<int> howto::update(FramePacer& pacer)
 
 void howto::draw(sf::RenderTarget& target) const
 {
-    // The page fills the window, so the frame is not cleared; it is opaque,
-    // so it is drawn without blending (the same pixels, cheaper)
-    target.draw(page, sf::BlendNone);
+    drawBackground(target, page, kClearColour);
     target.draw(next);
 }
