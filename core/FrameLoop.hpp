@@ -38,7 +38,7 @@ template <class Scene>
 int runFrames(sf::RenderWindow& window, Scene& scene)
 {
     FramePacer pacer;
-    while (window.isOpen()) {
+    while (window.isOpen() && pacer.running()) {
         // Handle events
         sf::Event event;
         while (window.pollEvent(event)) {
@@ -61,11 +61,8 @@ int runFrames(sf::RenderWindow& window, Scene& scene)
         }
 
         // Draw the scene; a window closed during this frame shows nothing
-        if (window.isOpen() && pacer.frameDue()) {
-            scene.draw(window);
-            window.display();
-            pacer.frameShown();
-        }
+        if (window.isOpen() && pacer.frameDue())
+            pacer.show(window, [&] { scene.draw(window); });
 
         if constexpr (frame_steps::HasFinished<Scene>::value) {
             if (const auto next = scene.finished())

@@ -3,10 +3,15 @@
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
 
+#include <functional>
+
 namespace sf {
 class Event;
+class RenderWindow;
 class Window;
 }  // namespace sf
+
+class FrameProbe;
 
 // Decides when a frame is drawn and how long the loop sleeps. Without a GPU,
 // drawing an unchanged 800 x 600 picture 60 times a second costs a fifth of
@@ -16,6 +21,10 @@ class Window;
 // only a safety net; elsewhere the refresh repairs it, every half second.
 class FramePacer {
 public:
+    // A pacer reports to the probe installed when it is made, if any
+    // (FrameProbe.hpp); the game installs none.
+    FramePacer();
+
     // Something shown may have changed: draw the next frame.
     void changed() { drawDue = true; }
     // Something shown will change in this time (a countdown step): the loop
@@ -26,12 +35,17 @@ public:
     // Once a poll: the window was uncovered since the last one.
     void noticeExposures(const sf::Window& window);
 
+    // False once a probe has seen enough of this loop: it ends as if the
+    // window had been closed.
+    bool running() const;
     bool frameDue() const;
-    void frameShown();
+    // Draws the frame with draw, then displays it.
+    void show(sf::RenderWindow& window, const std::function<void()>& draw);
     // Events are polled about 60 times a second; the loop sleeps in between.
     void waitForNextPoll();
 
 private:
+    FrameProbe* const probe;
     bool drawDue = true;  // the first frame
     bool exposuresAsked = false;
     bool exposuresHeard = false;
