@@ -9,8 +9,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 
+usage="usage: ./test.sh [--long]"
 long=0
-[ "${1:-}" = "--long" ] && long=1
+case $# in
+  0) ;;
+  1) [ "$1" = "--long" ] || { echo "$usage" >&2; exit 2; }
+     long=1 ;;
+  *) echo "$usage" >&2; exit 2 ;;
+esac
 
 install_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth \
   python3 python3-xlib python3-pil python3-pefile libgl1-mesa-dri clang-tidy cppcheck \

@@ -1,19 +1,21 @@
 // Times every screen of the game in this process, with the game's own code:
-// the link wraps sf::Window::display and isOpen, the draws and the loads, and
-// the frame pacer's two decisions (CMakeLists.txt), so the screens run
-// unchanged while the bench watches. Run from the build directory, like the game:
+// the screens run as they are, and the game's probe (core/FrameProbe.hpp)
+// tells the bench of every load and frame, draws every pass of a loop while
+// frames are timed, and ends a loop once the bench has seen enough. Run from
+// the build directory, like the game:
 //   sunken-bench [entry-runs frame-runs]     table rows
 //   sunken-bench --startup GAME SHIM RUNS    exec to first frame, of GAME and of --bare
 //   sunken-bench --bare                      one picture and a text, 60 frames; VmHWM in MB
 //   sunken-bench --idle-floor [--silent]     the game's window and music, polled at 60 Hz
 //                                            and never drawn, until closed (realgame.py)
+#include "core/FramePacer.hpp"
+#include "core/FrameProbe.hpp"
+#include "core/Music.hpp"
 #include "gameplay/LevelScreens.hpp"
 #include "menus/ResultScreen.hpp"
 #include "menus/howto.hpp"
 #include "menus/mainmenu.hpp"
 #include "menus/play.hpp"
-#include "core/FrameLoop.hpp"
-#include "core/Music.hpp"
 
 #include <SFML/Graphics.hpp>
 
@@ -30,18 +32,6 @@
 #include <unistd.h>
 #include <vector>
 
-#define CAT(a, b) a##b
-#define REAL(symbol) CAT(__real_, symbol)
-#define WRAP(symbol) CAT(__wrap_, symbol)
-#define DISPLAY _ZN2sf6Window7displayEv
-#define IS_OPEN _ZNK2sf6Window6isOpenEv
-#define DRAW _ZN2sf12RenderTarget4drawERKNS_8DrawableERKNS_12RenderStatesE
-#define CLEAR _ZN2sf12RenderTarget5clearERKNS_5ColorE
-#define LOAD_TEXTURE _ZN2sf7Texture12loadFromFileERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEERKNS_4RectIiEE
-#define LOAD_FONT _ZN2sf4Font12loadFromFileERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE
-#define FRAME_DUE _ZNK10FramePacer8frameDueEv
-#define WAIT_FOR_POLL _ZN10FramePacer15waitForNextPollEv
-
 namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kWarmFrames = 10;  // frames shown before the count starts
@@ -57,141 +47,64 @@ struct Load {
     std::string path;
 };
 
-// A clear (drawable == nullptr) or a draw, as the screen made it.
-struct Call {
-    sf::RenderTarget* target;
-    const sf::Drawable* drawable;
-    sf::RenderStates states;
-    sf::Color colour;
-};
-
 enum class Watch { EntryOnly, Frames };
 
-// What the wrapped functions see while a screen runs.
-struct Probe {
-    bool active = false;
-    Watch watch = Watch::EntryOnly;
-    bool stop = false;  // the window now reads as closed to the screen
+// What the bench sees of a screen while it runs.
+class Probe final : public FrameProbe {
+public:
+    explicit Probe(Watch watch) : watch(watch) { FrameProbe::install(this); }
+    Probe(const Probe&) = delete;
+    Probe& operator=(const Probe&) = delete;
+    ~Probe() override { FrameProbe::install(nullptr); }
+
+    void loaded(const char* path, bool font, bool ok) override
+    {
+        loads.push_back({font, path});
+        loadFailed |= !ok;
+        lastLoadEnd = Clock::now();
+    }
+
+    // A still screen draws twice a second and sleeps between polls; while
+    // frames are timed, every pass of its loop draws and none sleeps.
+    bool unpaced() const override { return watch == Watch::Frames; }
+
+    bool stopped() const override { return stop; }
+
+    void displaying() override
+    {
+        if (frames == 0)
+            firstDisplayCall = Clock::now();
+    }
+
+    // The frame again, to time it with nothing of the screen's loop around.
+    void displayed(const std::function<void()>& redraw) override
+    {
+        const Clock::time_point now = Clock::now();
+        if (++frames == 1)
+            firstFrame = now;
+        if (frames == kWarmFrames)
+            countStart = now;
+        if (watch == Watch::EntryOnly) {
+            stop = true;
+        } else if (frames == kWarmFrames + kCountedFrames) {
+            frameMs = ms(now - countStart) / kCountedFrames;
+            const Clock::time_point bareStart = Clock::now();
+            for (int i = 0; i < kCountedFrames; ++i)
+                redraw();
+            bareFrameMs = ms(Clock::now() - bareStart) / kCountedFrames;
+            stop = true;
+        }
+    }
+
+    const Watch watch;
+    bool stop = false;  // the screen's loop ends at its next test
     bool loadFailed = false;
     int frames = 0;
     Clock::time_point lastLoadEnd, firstDisplayCall, firstFrame, countStart;
     double frameMs = 0, bareFrameMs = 0;
-    std::vector<Call> calls;  // of the frame being drawn
     std::vector<Load> loads;
 };
-Probe probe;
 }  // namespace
-
-extern "C" {
-void REAL(DISPLAY)(sf::Window* window);
-bool REAL(IS_OPEN)(const sf::Window* window);
-void REAL(DRAW)(sf::RenderTarget* target, const sf::Drawable& drawable, const sf::RenderStates& states);
-void REAL(CLEAR)(sf::RenderTarget* target, const sf::Color& colour);
-bool REAL(LOAD_TEXTURE)(sf::Texture* texture, const std::string& path, const sf::IntRect& area);
-bool REAL(LOAD_FONT)(sf::Font* font, const std::string& path);
-bool REAL(FRAME_DUE)(const FramePacer* pacer);
-void REAL(WAIT_FOR_POLL)(FramePacer* pacer);
-}
-
-namespace {
-void noteLoad(bool font, const std::string& path, bool loaded)
-{
-    if (!probe.active)
-        return;
-    probe.loads.push_back({font, path});
-    probe.loadFailed |= !loaded;
-    probe.lastLoadEnd = Clock::now();
-}
-
-// The recorded frame again: the same clears and draws of the same objects and
-// display(), with nothing of the screen's loop around them.
-void replay(sf::Window* window, int frames)
-{
-    for (int i = 0; i < frames; ++i) {
-        for (const Call& call : probe.calls) {
-            if (call.drawable == nullptr)
-                REAL(CLEAR)(call.target, call.colour);
-            else
-                REAL(DRAW)(call.target, *call.drawable, call.states);
-        }
-        REAL(DISPLAY)(window);
-    }
-}
-}  // namespace
-
-extern "C" {
-bool WRAP(LOAD_TEXTURE)(sf::Texture* texture, const std::string& path, const sf::IntRect& area)
-{
-    const bool loaded = REAL(LOAD_TEXTURE)(texture, path, area);
-    noteLoad(false, path, loaded);
-    return loaded;
-}
-
-bool WRAP(LOAD_FONT)(sf::Font* font, const std::string& path)
-{
-    const bool loaded = REAL(LOAD_FONT)(font, path);
-    noteLoad(true, path, loaded);
-    return loaded;
-}
-
-void WRAP(DRAW)(sf::RenderTarget* target, const sf::Drawable& drawable, const sf::RenderStates& states)
-{
-    if (probe.active)
-        probe.calls.push_back({target, &drawable, states, sf::Color()});
-    REAL(DRAW)(target, drawable, states);
-}
-
-void WRAP(CLEAR)(sf::RenderTarget* target, const sf::Color& colour)
-{
-    if (probe.active)
-        probe.calls.push_back({target, nullptr, sf::RenderStates::Default, colour});
-    REAL(CLEAR)(target, colour);
-}
-
-// A still screen draws twice a second and sleeps between polls; while frames
-// are timed, every pass of its loop draws and none sleeps.
-bool WRAP(FRAME_DUE)(const FramePacer* pacer)
-{
-    return (probe.active && probe.watch == Watch::Frames) || REAL(FRAME_DUE)(pacer);
-}
-
-void WRAP(WAIT_FOR_POLL)(FramePacer* pacer)
-{
-    if (!(probe.active && probe.watch == Watch::Frames))
-        REAL(WAIT_FOR_POLL)(pacer);
-}
-
-// Once the probe has seen what it wants the window reads as closed, so the
-// screen's loop ends at its next test; it stays open for the next screen.
-bool WRAP(IS_OPEN)(const sf::Window* window)
-{
-    return !probe.stop && REAL(IS_OPEN)(window);
-}
-
-void WRAP(DISPLAY)(sf::Window* window)
-{
-    if (probe.active && probe.frames == 0)
-        probe.firstDisplayCall = Clock::now();
-    REAL(DISPLAY)(window);
-    if (!probe.active)
-        return;
-    const Clock::time_point now = Clock::now();
-    if (++probe.frames == 1)
-        probe.firstFrame = now;
-    if (probe.frames == kWarmFrames)
-        probe.countStart = now;
-    if (probe.watch == Watch::EntryOnly) {
-        probe.stop = true;
-    } else if (probe.watch == Watch::Frames && probe.frames == kWarmFrames + kCountedFrames) {
-        probe.frameMs = ms(now - probe.countStart) / kCountedFrames;
-        const Clock::time_point bareStart = Clock::now();
-        replay(window, kCountedFrames);
-        probe.bareFrameMs = ms(Clock::now() - bareStart) / kCountedFrames;
-        probe.stop = true;
-    }
-    probe.calls.clear();
-}
-}  // extern "C"
 
 namespace {
 struct ScreenCase {
@@ -210,13 +123,9 @@ std::unique_ptr<cScreen> make()
 void runScreen(ScreenCase& screen, sf::RenderWindow& window, Watch watch)
 {
     std::unique_ptr<cScreen> instance = screen.make();
-    probe = Probe();
-    probe.active = true;
-    probe.watch = watch;
+    Probe probe(watch);
     const Clock::time_point start = Clock::now();
     instance->Run(window);
-    probe.active = false;
-    probe.stop = false;
     if (probe.frames == 0 || probe.loadFailed || !window.isOpen()) {
         std::fprintf(stderr, "sunken-bench: %s did not run through (a file missing?)\n", screen.name);
         std::exit(1);
@@ -242,9 +151,9 @@ double loadFloor(const std::vector<Load>& loads)
     const Clock::time_point start = Clock::now();
     for (const Load& load : loads) {
         if (load.font)
-            REAL(LOAD_FONT)(&fonts.emplace_back(), load.path);
+            fonts.emplace_back().loadFromFile(load.path);
         else
-            REAL(LOAD_TEXTURE)(&textures.emplace_back(), load.path, sf::IntRect());
+            textures.emplace_back().loadFromFile(load.path);
     }
     return ms(Clock::now() - start);
 }

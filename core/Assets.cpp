@@ -1,8 +1,8 @@
 #include "Assets.hpp"
 
+#include "FrameProbe.hpp"
+
 #include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/RenderTarget.hpp>
-#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <filesystem>
@@ -10,8 +10,12 @@
 #include <system_error>
 
 namespace {
-bool report(bool loaded, const char* path, ErrorLine errorLine)
+enum class Kind { Texture, Font };
+
+bool report(bool loaded, const char* path, Kind kind, ErrorLine errorLine)
 {
+    if (FrameProbe* const probe = FrameProbe::installed())
+        probe->loaded(path, kind == Kind::Font, loaded);
     if (loaded)
         return true;
     if (errorLine == ErrorLine::Print)
@@ -32,20 +36,10 @@ void reportFailedLoad(const char* path)
 
 bool loadTexture(sf::Texture& texture, const char* path, ErrorLine errorLine)
 {
-    return report(texture.loadFromFile(path), path, errorLine);
+    return report(texture.loadFromFile(path), path, Kind::Texture, errorLine);
 }
 
 bool loadFont(sf::Font& font, const char* path)
 {
-    return report(font.loadFromFile(path), path, ErrorLine::Print);
-}
-
-void drawBackground(sf::RenderTarget& target, const sf::Sprite& background, const sf::Color& clearColour)
-{
-    constexpr int kSceneWidth = 800;
-    constexpr int kSceneHeight = 600;
-    const sf::IntRect shown = background.getTextureRect();
-    if (background.getTexture() == nullptr || shown.width < kSceneWidth || shown.height < kSceneHeight)
-        target.clear(clearColour);
-    target.draw(background, sf::BlendNone);
+    return report(font.loadFromFile(path), path, Kind::Font, ErrorLine::Print);
 }

@@ -1,10 +1,7 @@
 #pragma once
 
 namespace sf {
-class Color;
 class Font;
-class RenderTarget;
-class Sprite;
 class Texture;
 }  // namespace sf
 
@@ -17,12 +14,6 @@ bool loadTexture(sf::Texture& texture, const char* path, ErrorLine errorLine = E
 bool loadFont(sf::Font& font, const char* path);
 // Only the standard error line, for a load that prints no "Error".
 void reportFailedLoad(const char* path);
-
-// Starts a frame with an opaque background picture at the origin. It is drawn
-// without blending, which gives the same pixels for less work, and the frame
-// is cleared to clearColour only when the picture does not cover the whole
-// 800 x 600 scene (a picture that failed to load covers nothing).
-void drawBackground(sf::RenderTarget& target, const sf::Sprite& background, const sf::Color& clearColour);
 
 namespace asset {
 constexpr const char* kFont = "../Fonts/PirataOne-Regular.ttf";

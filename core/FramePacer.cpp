@@ -1,7 +1,11 @@
-#include "ExposeEvents.hpp"
-#include "FrameLoop.hpp"
+#include "FramePacer.hpp"
 
+#include "ExposeEvents.hpp"
+#include "FrameProbe.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Sleep.hpp>
+#include <SFML/Window/Event.hpp>
 
 namespace {
 const sf::Time kPollPeriod = sf::seconds(1.f / 60);
@@ -12,6 +16,8 @@ const sf::Time kRefreshPeriod = sf::seconds(0.5f);
 // against a missed one.
 const sf::Time kHeardRefreshPeriod = sf::seconds(2.f);
 }  // namespace
+
+FramePacer::FramePacer() : probe(FrameProbe::installed()) {}
 
 void FramePacer::dueIn(sf::Time time)
 {
@@ -42,19 +48,38 @@ void FramePacer::noticeExposures(const sf::Window& window)
         changed();
 }
 
+bool FramePacer::running() const
+{
+    return probe == nullptr || !probe->stopped();
+}
+
 bool FramePacer::frameDue() const
 {
+    if (probe != nullptr && probe->unpaced())
+        return true;
     return drawDue || sinceShown.getElapsedTime() >= (exposuresHeard ? kHeardRefreshPeriod : kRefreshPeriod);
 }
 
-void FramePacer::frameShown()
+void FramePacer::show(sf::RenderWindow& window, const std::function<void()>& draw)
 {
+    draw();
+    if (probe != nullptr)
+        probe->displaying();
+    window.display();
     drawDue = false;
     sinceShown.restart();
+    if (probe != nullptr) {
+        probe->displayed([&] {
+            draw();
+            window.display();
+        });
+    }
 }
 
 void FramePacer::waitForNextPoll()
 {
+    if (probe != nullptr && (probe->unpaced() || probe->stopped()))
+        return;
     // A slow frame is not made up for: the next poll comes a full period after
     // this one at the latest, or when a change is due if that is sooner.
     const sf::Time until = (wakeAt > sf::Time::Zero && wakeAt < kPollPeriod) ? wakeAt : kPollPeriod;

@@ -2,6 +2,7 @@
 
 #include "LevelRules.hpp"
 #include "core/Assets.hpp"
+#include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
 #include <iostream>
@@ -18,15 +19,6 @@ const sf::Time kCountdownStep = sf::seconds(1.f);
 // The list strip under the scene; the steps between slots are 60, 60, 70, 70.
 const std::array<sf::Vector2f, kListSlots> kSlotPositions{
     {{370, 490}, {430, 490}, {490, 490}, {560, 490}, {630, 490}}};
-
-void setUpText(sf::Text& text, const sf::Font& font, const std::string& string, sf::Vector2f position)
-{
-    text.setFont(font);
-    text.setString(string);
-    text.setFillColor(sf::Color::Black);
-    text.setPosition(position);
-    text.setCharacterSize(kTextSize);
-}
 }  // namespace
 
 Level::Level(const LevelData& levelData) : data(levelData), tempo(levelData.timeLimit)
@@ -53,8 +45,8 @@ void Level::load()
     };
 
     loadFont(fonte, asset::kFont);
-    setUpText(textoTempo, fonte, std::to_string(tempo), kCountdownPosition);
-    setUpText(textoRotulo, fonte, kLabel, kLabelPosition);
+    setUpText(textoTempo, fonte, std::to_string(tempo), kCountdownPosition, kTextSize);
+    setUpText(textoRotulo, fonte, kLabel, kLabelPosition, kTextSize);
 
     loadTexture(backgroundTexture, kBackground);
     fundo.setTexture(backgroundTexture);
@@ -81,24 +73,10 @@ void Level::load()
 
 std::optional<int> Level::handleEvent(const sf::Event& event, FramePacer& pacer)
 {
-    switch (event.type) {
-    case sf::Event::KeyReleased:
-        if (event.key.code == sf::Keyboard::Escape)
-            return screen::kMainMenu;
-        break;
-    case sf::Event::MouseButtonPressed:
-        mouseX = event.mouseButton.x;
-        mouseY = event.mouseButton.y;
-        if (event.mouseButton.button == sf::Mouse::Left && press({mouseX, mouseY}))
-            pacer.changed();
-        break;
-    case sf::Event::MouseMoved:
-        mouseX = event.mouseMove.x;
-        mouseY = event.mouseMove.y;
-        break;
-    default:
-        break;
-    }
+    if (isEscape(event, sf::Event::KeyReleased))
+        return screen::kMainMenu;
+    if (takePointer(event, mouseX, mouseY) && isPress(event, sf::Mouse::Left) && press({mouseX, mouseY}))
+        pacer.changed();
     return std::nullopt;
 }
 

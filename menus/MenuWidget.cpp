@@ -1,6 +1,7 @@
 #include "MenuWidget.hpp"
 
 #include "core/Assets.hpp"
+#include "core/Drawing.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
@@ -24,11 +25,7 @@ MenuWidget<layout>::MenuWidget(float /*width*/, float /*height*/)
         const MenuItem& look = layout.items[i];
         if (look.text == nullptr)
             continue;
-        items[i].setFont(font);
-        items[i].setFillColor(sf::Color(layout.normalColour));
-        items[i].setString(look.text);
-        items[i].setPosition(look.x, look.y);
-        items[i].setCharacterSize(look.characterSize);
+        setUpText(items[i], font, look.text, {look.x, look.y}, look.characterSize, sf::Color(layout.normalColour));
     }
 }
 

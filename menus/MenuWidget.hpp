@@ -82,8 +82,6 @@ public:
     // no choice keeps the number of the last hit (0 before any).
     int GetPressedItem(int x, int y);
 
-    const sf::Text& item(int index) const { return items[index]; }
-
 private:
     int pressedItem = 0;
     int hoveredItem = 0;

@@ -1,17 +1,12 @@
 #include "ResultScreen.hpp"
 
 #include "core/Assets.hpp"
+#include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
 namespace {
-void setUpText(sf::Text& text, const sf::Font& font, const char* string, float x, float y, unsigned size)
-{
-    text.setFont(font);
-    text.setFillColor(sf::Color::Black);
-    text.setString(string);
-    text.setPosition(x, y);
-    text.setCharacterSize(size);
-}
+// Where the background does not reach (it failed to load): the black texts still read on it.
+const sf::Color kClearColour = sf::Color::White;
 }  // namespace
 
 std::optional<int> resultChoiceAt(const ResultLayout& layout, int x, int y)
@@ -39,10 +34,10 @@ template <const ResultLayout& layout>
 int ResultScreen<layout>::Run(sf::RenderWindow& window)
 {
     loadFont(font, asset::kFont);
-    setUpText(title, font, layout.title, layout.titleX, layout.titleY, kResultTitleSize);
+    setUpText(title, font, layout.title, {layout.titleX, layout.titleY}, kResultTitleSize);
     for (int i = 0; i < layout.choiceCount; ++i) {
         const ResultChoice& choice = layout.choices[i];
-        setUpText(choices[i], font, choice.text, choice.x, choice.y, kResultChoiceSize);
+        setUpText(choices[i], font, choice.text, {choice.x, choice.y}, kResultChoiceSize);
     }
     loadTexture(backgroundTexture, asset::kMenuBackground);
     background.setTexture(backgroundTexture);
@@ -52,28 +47,23 @@ int ResultScreen<layout>::Run(sf::RenderWindow& window)
 template <const ResultLayout& layout>
 std::optional<int> ResultScreen<layout>::handleEvent(const sf::Event& event, FramePacer& pacer)
 {
+    if (!takePointer(event, mouseX, mouseY))
+        return std::nullopt;
     if (event.type == sf::Event::MouseButtonPressed) {
-        mouseX = event.mouseButton.x;
-        mouseY = event.mouseButton.y;
         if (const auto next = resultChoiceAt(layout, mouseX, mouseY))
             return next;
-        if (layout.pressOnNothingRefreshesHover && refreshHover())
-            pacer.changed();
-    } else if (event.type == sf::Event::MouseMoved) {
-        mouseX = event.mouseMove.x;
-        mouseY = event.mouseMove.y;
-        if (refreshHover())
-            pacer.changed();
+        if (!layout.pressOnNothingRefreshesHover)
+            return std::nullopt;
     }
+    if (refreshHover())
+        pacer.changed();
     return std::nullopt;
 }
 
 template <const ResultLayout& layout>
 void ResultScreen<layout>::draw(sf::RenderTarget& target) const
 {
-    // The background fills the window, so the frame is not cleared; it is
-    // opaque, so it is drawn without blending (the same pixels, cheaper)
-    target.draw(background, sf::BlendNone);
+    drawBackground(target, background, kClearColour);
     target.draw(title);
     for (int i = 0; i < layout.choiceCount; ++i)
         target.draw(choices[i]);

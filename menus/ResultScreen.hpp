@@ -68,9 +68,7 @@ public:
 
     // The steps of the frame loop (see runFrames).
     std::optional<int> handleEvent(const sf::Event& event, FramePacer& pacer);
-    std::optional<int> update(FramePacer& /*pacer*/) { return std::nullopt; }
     void draw(sf::RenderTarget& target) const;
-    std::optional<int> finished() { return std::nullopt; }
 
 private:
     // Colours the choice under the pointer red; true when a colour changes.

@@ -1,6 +1,7 @@
 #include "howto.hpp"
 
 #include "core/Assets.hpp"
+#include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
 #include <array>
@@ -11,6 +12,8 @@ constexpr std::array<const char*, HowToPages::kPageCount> kPagePaths{
     "../Images/howtome0.png", "../Images/howtome1.png", "../Images/howtome2.png", "../Images/howtome3.png"};
 constexpr unsigned kNextSize = 50;
 const sf::Vector2f kNextPosition{100, 500};
+// Where a page does not reach (one failed to load): "Next ->" still reads on it.
+const sf::Color kClearColour = sf::Color::White;
 }  // namespace
 
 int howto::Run(sf::RenderWindow& window)
@@ -19,11 +22,7 @@ int howto::Run(sf::RenderWindow& window)
     page.setTexture(pageTexture);
 
     loadFont(font, asset::kFont);
-    next.setFont(font);
-    next.setFillColor(sf::Color::Black);
-    next.setString("Next ->");
-    next.setPosition(kNextPosition);
-    next.setCharacterSize(kNextSize);
+    setUpText(next, font, "Next ->", kNextPosition, kNextSize);
     return runFrames(window, *this);
 }
 
@@ -38,18 +37,13 @@ bool howto::refreshColour()
 
 std::optional<int> howto::handleEvent(const sf::Event& event, FramePacer& pacer)
 {
-    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape)
+    if (isEscape(event))
         return screen::kMainMenu;
+    if (!takePointer(event, mouseX, mouseY))
+        return std::nullopt;
     if (event.type == sf::Event::MouseButtonPressed) {
-        mouseX = event.mouseButton.x;
-        mouseY = event.mouseButton.y;
         std::cout << mouseX << "," << mouseY << std::endl;
         pages.press(event.mouseButton.button, mouseX, mouseY);
-    } else if (event.type == sf::Event::MouseMoved) {
-        mouseX = event.mouseMove.x;
-        mouseY = event.mouseMove.y;
-    } else {
-        return std::nullopt;
     }
     if (refreshColour())
         pacer.changed();
@@ -71,8 +65,6 @@ std::optional<int> howto::update(FramePacer& pacer)
 
 void howto::draw(sf::RenderTarget& target) const
 {
-    // The page fills the window, so the frame is not cleared; it is opaque,
-    // so it is drawn without blending (the same pixels, cheaper)
-    target.draw(page, sf::BlendNone);
+    drawBackground(target, page, kClearColour);
     target.draw(next);
 }

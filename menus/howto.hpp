@@ -47,7 +47,6 @@ public:
     std::optional<int> handleEvent(const sf::Event& event, FramePacer& pacer);
     std::optional<int> update(FramePacer& pacer);
     void draw(sf::RenderTarget& target) const;
-    std::optional<int> finished() { return std::nullopt; }
 
 private:
     // Colours "Next ->" red under the pointer; true when its colour changes.

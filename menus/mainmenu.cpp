@@ -1,6 +1,7 @@
 #include "mainmenu.hpp"
 
 #include "core/Assets.hpp"
+#include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
 #include <iostream>
@@ -16,19 +17,15 @@ int mainmenu::Run(sf::RenderWindow& window)
 
 std::optional<int> mainmenu::handleEvent(const sf::Event& event, FramePacer& pacer)
 {
-    if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left) {
-        mouseX = event.mouseButton.x;
-        mouseY = event.mouseButton.y;
+    if (!takePointer(event, mouseX, mouseY))
+        return std::nullopt;
+    if (isPress(event, sf::Mouse::Left)) {
         std::cout << "Pressed" << std::endl;
         std::cout << mouseX << " , " << mouseY << std::endl;
         return menu->GetPressedItem(mouseX, mouseY);
     }
-    if (event.type == sf::Event::MouseMoved) {
-        mouseX = event.mouseMove.x;
-        mouseY = event.mouseMove.y;
-        if (menu->Position(mouseX, mouseY))
-            pacer.changed();
-    }
+    if (event.type == sf::Event::MouseMoved && menu->Position(mouseX, mouseY))
+        pacer.changed();
     return std::nullopt;
 }
 

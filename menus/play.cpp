@@ -1,6 +1,7 @@
 #include "play.hpp"
 
 #include "core/Assets.hpp"
+#include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
 namespace {
@@ -41,29 +42,17 @@ int play::Run(sf::RenderWindow& window)
 
 std::optional<int> play::handleEvent(const sf::Event& event, FramePacer& pacer)
 {
-    switch (event.type) {
-    case sf::Event::KeyPressed:
-        if (event.key.code == sf::Keyboard::Escape)
-            return screen::kMainMenu;
-        break;
-    case sf::Event::MouseButtonPressed:
-        mouseX = event.mouseButton.x;
-        mouseY = event.mouseButton.y;
-        if (event.mouseButton.button != sf::Mouse::Left)
-            break;
+    if (isEscape(event))
+        return screen::kMainMenu;
+    if (!takePointer(event, mouseX, mouseY))
+        return std::nullopt;
+    if (isPress(event, sf::Mouse::Left)) {
         for (std::size_t i = 0; i < kPictures.size(); ++i) {
             if (pictures[i].getGlobalBounds().contains(static_cast<float>(mouseX), static_cast<float>(mouseY)))
                 return kPictures[i].level;
         }
-        break;
-    case sf::Event::MouseMoved:
-        mouseX = event.mouseMove.x;
-        mouseY = event.mouseMove.y;
-        if (menu->Position(mouseX, mouseY))
-            pacer.changed();
-        break;
-    default:
-        break;
+    } else if (event.type == sf::Event::MouseMoved && menu->Position(mouseX, mouseY)) {
+        pacer.changed();
     }
     return std::nullopt;
 }

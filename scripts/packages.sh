@@ -1,4 +1,5 @@
-# Sourced by play.sh and test.sh: installs the Debian packages that are missing.
+# Sourced by every script that installs what it needs (git grep -l scripts/packages.sh
+# lists them): install_packages installs the Debian packages that are missing.
 install_packages() {
   local missing=() p
   for p in "$@"; do

@@ -1,7 +1,6 @@
-#include "Pointer.hpp"
+#include "Input.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Event.hpp>
 
 #include <cmath>
 
@@ -39,4 +38,28 @@ void mapEventToScene(const sf::RenderWindow& window, sf::Event& event)
     default:
         break;
     }
+}
+
+bool isEscape(const sf::Event& event, sf::Event::EventType when)
+{
+    return event.type == when && event.key.code == sf::Keyboard::Escape;
+}
+
+bool takePointer(const sf::Event& event, int& x, int& y)
+{
+    if (event.type == sf::Event::MouseButtonPressed) {
+        x = event.mouseButton.x;
+        y = event.mouseButton.y;
+    } else if (event.type == sf::Event::MouseMoved) {
+        x = event.mouseMove.x;
+        y = event.mouseMove.y;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool isPress(const sf::Event& event, sf::Mouse::Button button)
+{
+    return event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == button;
 }
