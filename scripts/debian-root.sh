@@ -7,6 +7,11 @@
 #   fresh_root RELEASE DIR     copies that root to DIR, to install into
 #   in_root DIR COMMAND...     runs COMMAND in DIR with /proc, /dev and
 #                              /tmp/.X11-unix bound in, and unbinds them after
+#   drop_root DIR              removes DIR, first unbinding what an interrupted
+#                              in_root left bound, never crossing into a mount
+#   root_install DIR PKG...    installs packages into DIR with its own apt
+#                              (errors only), keeping the downloaded .debs in
+#                              the cache
 #
 # The roots come from the archive that the system's apt sources name; the
 # system's own apt setup is never changed. Needs root (debootstrap, chroot).
@@ -57,4 +62,22 @@ in_root() {
   umount -R "$dir/dev"
   umount "$dir/proc"
   return $status
+}
+
+root_install() {
+  local dir=$1 debs status=0; shift
+  debs=$debian_roots_cache/debs-$(. "$dir/etc/os-release" && echo "$VERSION_CODENAME")
+  mkdir -p "$debs"
+  cp "$debs"/*.deb "$dir/var/cache/apt/archives/" 2>/dev/null || true
+  in_root "$dir" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    --no-install-recommends "$@" >/dev/null' sh "$@" || status=$?
+  cp -n "$dir"/var/cache/apt/archives/*.deb "$debs/" 2>/dev/null || true
+  return $status
+}
+
+drop_root() {
+  local dir
+  dir=$(readlink -f "$1") || return 0
+  { grep -o " $dir/[^ ]*" /proc/mounts || true; } | sort -r | while read -r m; do umount -l "$m" || true; done
+  rm -rf --one-file-system "$dir"
 }
