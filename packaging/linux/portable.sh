@@ -2,9 +2,9 @@
 # Writes OUTDIR/sunken-finds-VERSION-linux-x86_64.tar.xz (OUTDIR defaults to
 # build-portable/ in the tree): the game built in a fresh minimal Debian 12
 # root, with the SFML, OpenAL Soft, codec and FreeType libraries it loads
-# carried beside it, for any x86-64 distribution whose glibc is as new as
-# Debian 12's oldest need. Two runs from any checkouts of one commit write the
-# same bytes.
+# carried beside it, for any x86-64 distribution whose glibc is at least the
+# newest version the game or a carried library asks for (README.md must name
+# it). Two runs from any checkouts of one commit write the same bytes.
 #
 #   packaging/linux/portable.sh [OUTDIR]
 #
