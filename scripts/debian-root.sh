@@ -6,7 +6,13 @@
 #                              ${XDG_CACHE_HOME:-~/.cache}/sunken-finds-roots
 #   fresh_root RELEASE DIR     copies that root to DIR, to install into
 #   in_root DIR COMMAND...     runs COMMAND in DIR with /proc, /dev and
-#                              /tmp/.X11-unix bound in, and unbinds them after
+#                              /tmp/.X11-unix bound in, in a mount namespace
+#                              of its own: nothing stays bound after it
+#   drop_root DIR              removes DIR, first unbinding what an interrupted
+#                              in_root left bound, never crossing into a mount
+#   root_install DIR PKG...    installs packages into DIR with its own apt
+#                              (errors only), keeping the downloaded .debs in
+#                              the cache
 #
 # The roots come from the archive that the system's apt sources name; the
 # system's own apt setup is never changed. Needs root (debootstrap, chroot).
@@ -46,15 +52,30 @@ fresh_root() {
 }
 
 in_root() {
-  local dir=$1 status=0; shift
+  local dir=$1; shift
   mkdir -p "$dir/proc" "$dir/dev" "$dir/tmp/.X11-unix"
-  mount -t proc proc "$dir/proc"
-  mount --rbind /dev "$dir/dev" && mount --make-rslave "$dir/dev"
-  mount --bind /tmp/.X11-unix "$dir/tmp/.X11-unix"
-  chroot "$dir" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-    DISPLAY="${DISPLAY:-}" LANG=C.UTF-8 "$@" || status=$?
-  umount "$dir/tmp/.X11-unix"
-  umount -R "$dir/dev"
-  umount "$dir/proc"
+  # In a mount namespace of its own, the binds go with the command however it
+  # ends; and the command dies with the shell that started it, so that killing
+  # that shell (as a test that gives up does) leaves nothing running or bound.
+  unshare -m --propagation private sh -c 'mount -t proc proc "$0/proc" && mount --rbind /dev "$0/dev" &&
+    mount --bind /tmp/.X11-unix "$0/tmp/.X11-unix" && exec setpriv --pdeathsig KILL chroot "$0" /usr/bin/env -i \
+    PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DISPLAY="${DISPLAY:-}" LANG=C.UTF-8 "$@"' "$dir" "$@"
+}
+
+root_install() {
+  local dir=$1 debs status=0; shift
+  debs=$debian_roots_cache/debs-$(. "$dir/etc/os-release" && echo "$VERSION_CODENAME")
+  mkdir -p "$debs"
+  cp "$debs"/*.deb "$dir/var/cache/apt/archives/" 2>/dev/null || true
+  in_root "$dir" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    --no-install-recommends "$@" >/dev/null' sh "$@" || status=$?
+  cp -n "$dir"/var/cache/apt/archives/*.deb "$debs/" 2>/dev/null || true
   return $status
+}
+
+drop_root() {
+  local dir
+  dir=$(readlink -f "$1") || return 0
+  { grep -o " $dir/[^ ]*" /proc/mounts || true; } | sort -r | while read -r m; do umount -l "$m" || true; done
+  rm -rf --one-file-system "$dir"
 }
