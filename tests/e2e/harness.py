@@ -206,7 +206,8 @@ class Game:
             reader.join(5)
         self.process.stdout.close()
         self.process.stderr.close()
-        self.d.close()
+        if self.xvfb.poll() is None:  # a case may have ended the X server, and this connection with it
+            self.d.close()
         self.xvfb.kill()
         self.xvfb.wait()
         if self.tree:

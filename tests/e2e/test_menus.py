@@ -77,6 +77,15 @@ class MenusTest(unittest.TestCase):
             g.flick(2 * x, 2 * y)
         g.expect("Pressed", "400 , 250", "1", "Pressed", "Retirou 1")  # "Jogar" at (400, 250) in the picture
 
+    def test_the_x_server_going_away(self):  # the game ends at once, with one report naming the display
+        self.g.xvfb.kill()
+        self.g.xvfb.wait()
+        self.assertEqual(self.g.wait_exit(2), 1)
+        self.g.close()
+        reports = [line for line in self.g.stderr_head.decode().splitlines()
+                   if self.g.display_name in line.replace('"', " ").split()]
+        self.assertEqual(len(reports), 1, reports)
+
     def test_level_selection(self):
         g = self.g
         choose(g, middle(JOGAR), 1)
