@@ -1,7 +1,8 @@
 # The Windows zip under Wine, unpacked as a player unpacks it and started from
 # bin/ as a double-click in Explorer starts it: the window, the main menu's
-# lines, level 1 won, and both ways out. The installer of the same files: for
-# this user alone, its shortcut, over itself and over the running game, removed.
+# lines, level 1 won, and both ways out; from a prompt, each stream where it was
+# redirected. The installer of the same files: for this user alone, its
+# shortcut, over itself and over the running game, removed.
 import getpass, os, pathlib, re, subprocess, tempfile, time, unittest.mock, zipfile  # noqa: E401
 
 import pefile
@@ -63,6 +64,23 @@ class WindowsExeTest(unittest.TestCase):
         with open(os.path.join(os.path.dirname(__file__), "../../CMakeLists.txt")) as cmake:
             version = re.search(r"project\(\w+ VERSION ([\d.]+)", cmake.read())[1]
         self.assertEqual((strings[b"ProductName"], strings[b"ProductVersion"]), ("Sunken Finds", version))
+
+    def test_each_stream_where_it_was_redirected(self):
+        # From a prompt (one with a console: a terminal), a stream redirected to a file stays there and the
+        # other one shows in the prompt. Standard error says there is no sound device.
+        for redirect, kept, other in ((">out.txt", b"Pressed\r\n390 , 410\r\n3\r\n", "Noaudio"),
+                                      ("2>out.txt", b"No audio device: the game runs without sound.\r\n", "Pressed")):
+            with self.subTest(redirect):
+                command = ["script", "-qec", f'wine cmd /c "sunken-finds.exe {redirect}"', "/dev/null"]
+                self.addCleanup(wine, "wineserver -k")
+                self.addCleanup((g := WineGame(command=command, cwd=GAME + "/bin", env=WINE, start_timeout=60)).close)
+                Game.click(g, 390, 410)  # "Sair"
+                self.assertEqual(g.wait_exit(10), EXIT_STATUS)
+                self.doCleanups()
+                prompt = re.sub(r"\x1b\[[\d;?]*[A-Za-z]", "", "".join(g.lines))  # without the terminal's controls
+                redirected = pathlib.Path(GAME, "bin/out.txt").read_bytes()
+                os.remove(os.path.join(GAME, "bin/out.txt"))  # not the installer's
+                self.assertEqual((redirected, re.findall("Noaudio|Pressed", prompt)), (kept, [other]))
 
 
 class WindowsZipTest(unittest.TestCase):
