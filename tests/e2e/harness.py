@@ -181,9 +181,9 @@ class Game:
         self.sent_at = time.monotonic()
         wait_for(lambda: self.size() == (width, height), 5, f"the window at {width}x{height}")
 
-    def cover(self, seconds):  # another window over the game for a while; returns when it has gone
-        screen = self.d.screen()
-        other = screen.root.create_window(0, 0, 800, 600, 0, screen.root_depth, override_redirect=True,
+    def cover(self, seconds):  # another window over the game's for a while; returns when it has gone
+        screen, at = self.d.screen(), self.d.screen().root.translate_coords(self.window, 0, 0)
+        other = screen.root.create_window(at.x, at.y, *self.size(), 0, screen.root_depth, override_redirect=True,
                                           background_pixel=screen.white_pixel)
         other.map()
         self.d.sync()

@@ -2,22 +2,26 @@
 # bin/ as a double-click in Explorer starts it: the window, the main menu's
 # lines, level 1 won, and both ways out; from a prompt, each stream where it was
 # redirected. The installer of the same files: for this user alone, its
-# shortcut, over itself and over the running game, removed.
+# shortcuts, over itself and over the running game, removed.
 import getpass, os, pathlib, re, subprocess, tempfile, time, unittest.mock, zipfile  # noqa: E401
 
 import pefile
 from PIL import Image, ImageChops
 
-from harness import EXIT_STATUS, Game
+from harness import EXIT_STATUS, MENU_BACKGROUND, Game, load, similarity
 
 ZIP = os.environ.get("SUNKEN_WINDOWS_ZIP", "../../build-windows/sunken-finds-windows-x64.zip")
 ROOT = tempfile.TemporaryDirectory(prefix="sunken-windows-")  # removed at exit
 GAME = os.path.join(ROOT.name, "sunken-finds")
-# A prefix of its own, without Mono's and Gecko's installers, Wine's messages or its menu entries in $HOME.
-WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=")
+# A prefix of its own, without Mono's and Gecko's installers, Wine's messages or its menu entries, and a
+# home of its own, where the prefix's desktop leads.
+WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=",
+            HOME=ROOT.name)
 APPDATA = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "AppData")
 FOLDER, LINK = APPDATA + "/Local/Programs/Sunken Finds", APPDATA + "/Roaming/Microsoft/Windows/Start Menu/Programs/Sunken Finds.lnk"
+DESKTOP = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "Desktop/Sunken Finds.lnk")
 MENU = "Images/fundo_inicio.bmp"  # also the won screen's background
+CORNER = (0, 0, 100, 100)  # small, to be seen fast
 
 
 def wine(command):
@@ -110,6 +114,10 @@ class WindowsZipTest(unittest.TestCase):
         cpu, start = self.g.cpu_seconds(), time.monotonic()
         time.sleep(3)
         self.assertLess((self.g.cpu_seconds() - cpu) / (time.monotonic() - start), 0.25, "the idle main menu is busy")
+        # Nothing tells the game it was uncovered: the refresh makes it whole again within 0.6 s.
+        gone = self.g.cover(0.3)
+        self.g.see(lambda s: similarity(s, load(MENU_BACKGROUND), CORNER) > 0.9, "the menu repaired", 1, CORNER, 0.005)
+        self.assertLessEqual(self.g.taken_at - gone, 0.6, "the uncovered menu came back late")
         self.g.close_button()
         self.assertEqual(self.g.wait_exit(10), EXIT_STATUS)
 
@@ -132,7 +140,10 @@ class WindowsInstallerTest(unittest.TestCase):
         self.assertEqual(game.wait_exit(10), EXIT_STATUS)
         self.doCleanups()  # the game closed, and Wine with it
         pathlib.Path(FOLDER, "Images/older.png").write_text("a picture an earlier version had")
+        pathlib.Path(DESKTOP).write_text("the desktop shortcut the ticked box made")  # the installer makes it anew
         uninstall = self.install()["QuietUninstallString"]
+        self.assertIn(folder.encode("utf-16-le"), pathlib.Path(DESKTOP).read_bytes())
         pathlib.Path(FOLDER, "notes.txt").write_text("the player's, not the uninstaller's to remove")
         wine(f"wine {uninstall} && wineserver -w")  # the uninstaller returns at once, running on from a copy in %TEMP%
-        self.assertEqual((os.listdir(FOLDER), os.path.exists(LINK), registry()), (["notes.txt"], False, []))
+        self.assertEqual((os.listdir(FOLDER), os.path.exists(LINK), os.path.exists(DESKTOP), registry()),
+                         (["notes.txt"], False, False, []))
