@@ -4,22 +4,38 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <initializer_list>
+
+namespace {
+// A stream redirected to a file, a pipe or NUL is the player's choice and
+// stays as it is; a console handle passed on by the prompt, or none at all,
+// is not a redirection.
+bool redirected(DWORD stream)
+{
+    const HANDLE handle = GetStdHandle(stream);
+    DWORD mode = 0;
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN
+           && GetConsoleMode(handle, &mode) == 0;
+}
+}  // namespace
 #endif
 
 void attachParentConsole()
 {
 #ifdef _WIN32
-    // A redirected output (a pipe, a file) is already in place: keep it.
-    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (output != nullptr && output != INVALID_HANDLE_VALUE && GetFileType(output) != FILE_TYPE_UNKNOWN)
+    // Each stream is judged on its own: "2>errors.txt" keeps the file for
+    // standard error and still shows standard output in the prompt.
+    const bool outputKept = redirected(STD_OUTPUT_HANDLE);
+    const bool errorKept = redirected(STD_ERROR_HANDLE);
+    if (outputKept && errorKept)
         return;
     // Started from Explorer there is no console to attach to, and none is made.
-    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+    // A console already attached (Wine attaches a windowed program to its
+    // prompt's) is used alike.
+    if (!AttachConsole(ATTACH_PARENT_PROCESS) && GetLastError() != ERROR_ACCESS_DENIED)
         return;
-    for (std::FILE* stream : {stdout, stderr}) {
-        if (std::freopen("CONOUT$", "w", stream) == nullptr)
-            return;
-    }
+    if (!outputKept && std::freopen("CONOUT$", "w", stdout) == nullptr)
+        return;
+    if (!errorKept && std::freopen("CONOUT$", "w", stderr) == nullptr)
+        return;
 #endif
 }

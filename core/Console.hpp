@@ -1,7 +1,7 @@
 #pragma once
 
 // On Windows the game is a windowed program: it never opens a console of its
-// own. Its lines go wherever its standard output was redirected; started from
-// a command prompt without a redirection, they go to that prompt. Elsewhere
+// own. Each of its two streams goes wherever it was redirected; started from
+// a command prompt, a stream not redirected goes to that prompt. Elsewhere
 // this does nothing.
 void attachParentConsole();

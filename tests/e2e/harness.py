@@ -175,10 +175,22 @@ class Game:
         self.window.send_event(event, event_mask=X.NoEventMask)
         self.d.sync()
 
-    def resize(self, width, height):
+    def resize(self, width, height):  # sent_at: when the X server had the new size
         self.window.configure(width=width, height=height)
         self.d.sync()
+        self.sent_at = time.monotonic()
         wait_for(lambda: self.size() == (width, height), 5, f"the window at {width}x{height}")
+
+    def cover(self, seconds):  # another window over the game's for a while; returns when it has gone
+        screen, at = self.d.screen(), self.d.screen().root.translate_coords(self.window, 0, 0)
+        other = screen.root.create_window(at.x, at.y, *self.size(), 0, screen.root_depth, override_redirect=True,
+                                          background_pixel=screen.white_pixel)
+        other.map()
+        self.d.sync()
+        time.sleep(seconds)
+        other.destroy()
+        self.d.sync()
+        return time.monotonic()
 
     # What the player sees.
     def size(self):
@@ -206,7 +218,8 @@ class Game:
             reader.join(5)
         self.process.stdout.close()
         self.process.stderr.close()
-        self.d.close()
+        if self.xvfb.poll() is None:  # a case may have ended the X server, and this connection with it
+            self.d.close()
         self.xvfb.kill()
         self.xvfb.wait()
         if self.tree:

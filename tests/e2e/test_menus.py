@@ -3,6 +3,7 @@
 import unittest
 
 from PIL import Image
+from Xlib import X
 
 from harness import (COMO_JOGAR, EXIT_STATUS, FUNDO, JOGAR, LEVEL_PICTURES, MENU_BACKGROUND, MIDDLE, NEXT, PAGES,
                      RIGHT, SAIR, SELECTION_BACKGROUND, Game, choose, composite, find, ink, level_shown, load,
@@ -13,6 +14,7 @@ CHOICES = (JOGAR, COMO_JOGAR, SAIR)
 # A hover colour shows in the frames after the move, well before the still
 # screen's refresh would show it anyway; a page turns in the next frame.
 HOVER_SHOWN, TURNED = 0.3, 0.15
+BOX = (0, 0, 100, 100)  # small, to be seen fast
 # Left presses, slow or flicked away at once: (point, choice printed, screen it
 # opens and Escape leaves). Off the boxes the menu starts over; the title's row
 # also checks that a printed x is the pixel pressed.
@@ -69,13 +71,29 @@ class MenusTest(unittest.TestCase):
 
     def test_clicks_follow_the_stretched_picture(self):
         g = self.g
-        g.resize(1600, 1200)
+        # A window that keeps its pixels when resized hears no Expose as it shrinks: the resize
+        # itself shows the picture stretched, in the next frame, shrunk or grown.
+        g.window.change_attributes(bit_gravity=X.NorthWestGravity)
+        for size in ((640, 480), (1600, 1200)):
+            g.resize(*size)
+            g.see(lambda s: similarity(s, load(MENU_BACKGROUND).resize(size, Image.NEAREST), BOX) > 0.9,
+                  f"the menu stretched to {size}", box=BOX, interval=0.005)
+            self.assertLessEqual(g.taken_at - g.sent_at, TURNED, f"the menu at {size} was shown late")
         for picture, (x, y) in ((load(MENU_BACKGROUND), (400, 250)),
                                 (composite(load(SELECTION_BACKGROUND), LEVEL_PICTURES), picture_point(1)),
                                 (load(FUNDO), object_point(1, 1))):
             g.see(lambda s: similarity(s, picture.resize((1600, 1200), Image.NEAREST)) > 0.5, "a stretched screen")
             g.flick(2 * x, 2 * y)
         g.expect("Pressed", "400 , 250", "1", "Pressed", "Retirou 1")  # "Jogar" at (400, 250) in the picture
+
+    def test_the_x_server_going_away(self):  # the game ends at once, with one report naming the display
+        self.g.xvfb.kill()
+        self.g.xvfb.wait()
+        self.assertEqual(self.g.wait_exit(2), 1)
+        self.g.close()
+        reports = [line for line in self.g.stderr_head.decode().splitlines()
+                   if self.g.display_name in line.replace('"', " ").split()]
+        self.assertEqual(len(reports), 1, reports)
 
     def test_level_selection(self):
         g = self.g

@@ -1,22 +1,27 @@
 # The Windows zip under Wine, unpacked as a player unpacks it and started from
 # bin/ as a double-click in Explorer starts it: the window, the main menu's
-# lines, level 1 won, and both ways out. The installer of the same files: for
-# this user alone, its shortcut, over itself and over the running game, removed.
+# lines, level 1 won, and both ways out; from a prompt, each stream where it was
+# redirected. The installer of the same files: for this user alone, its
+# shortcuts, over itself and over the running game, removed.
 import getpass, os, pathlib, re, subprocess, tempfile, time, unittest.mock, zipfile  # noqa: E401
 
 import pefile
 from PIL import Image, ImageChops
 
-from harness import EXIT_STATUS, Game
+from harness import EXIT_STATUS, MENU_BACKGROUND, Game, load, similarity
 
 ZIP = os.environ.get("SUNKEN_WINDOWS_ZIP", "../../build-windows/sunken-finds-windows-x64.zip")
 ROOT = tempfile.TemporaryDirectory(prefix="sunken-windows-")  # removed at exit
 GAME = os.path.join(ROOT.name, "sunken-finds")
-# A prefix of its own, without Mono's and Gecko's installers, Wine's messages or its menu entries in $HOME.
-WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=")
+# A prefix of its own, without Mono's and Gecko's installers, Wine's messages or its menu entries, and a
+# home of its own, where the prefix's desktop leads.
+WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=",
+            HOME=ROOT.name)
 APPDATA = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "AppData")
 FOLDER, LINK = APPDATA + "/Local/Programs/Sunken Finds", APPDATA + "/Roaming/Microsoft/Windows/Start Menu/Programs/Sunken Finds.lnk"
+DESKTOP = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "Desktop/Sunken Finds.lnk")
 MENU = "Images/fundo_inicio.bmp"  # also the won screen's background
+CORNER = (0, 0, 100, 100)  # small, to be seen fast
 
 
 def wine(command):
@@ -64,6 +69,23 @@ class WindowsExeTest(unittest.TestCase):
             version = re.search(r"project\(\w+ VERSION ([\d.]+)", cmake.read())[1]
         self.assertEqual((strings[b"ProductName"], strings[b"ProductVersion"]), ("Sunken Finds", version))
 
+    def test_each_stream_where_it_was_redirected(self):
+        # From a prompt (one with a console: a terminal), a stream redirected to a file stays there and the
+        # other one shows in the prompt. Standard error says there is no sound device.
+        for redirect, kept, other in ((">out.txt", b"Pressed\r\n390 , 410\r\n3\r\n", "Noaudio"),
+                                      ("2>out.txt", b"No audio device: the game runs without sound.\r\n", "Pressed")):
+            with self.subTest(redirect):
+                command = ["script", "-qec", f'wine cmd /c "sunken-finds.exe {redirect}"', "/dev/null"]
+                self.addCleanup(wine, "wineserver -k")
+                self.addCleanup((g := WineGame(command=command, cwd=GAME + "/bin", env=WINE, start_timeout=60)).close)
+                Game.click(g, 390, 410)  # "Sair"
+                self.assertEqual(g.wait_exit(10), EXIT_STATUS)
+                self.doCleanups()
+                prompt = re.sub(r"\x1b\[[\d;?]*[A-Za-z]", "", "".join(g.lines))  # without the terminal's controls
+                redirected = pathlib.Path(GAME, "bin/out.txt").read_bytes()
+                os.remove(os.path.join(GAME, "bin/out.txt"))  # not the installer's
+                self.assertEqual((redirected, re.findall("Noaudio|Pressed", prompt)), (kept, [other]))
+
 
 class WindowsZipTest(unittest.TestCase):
 
@@ -92,6 +114,10 @@ class WindowsZipTest(unittest.TestCase):
         cpu, start = self.g.cpu_seconds(), time.monotonic()
         time.sleep(3)
         self.assertLess((self.g.cpu_seconds() - cpu) / (time.monotonic() - start), 0.25, "the idle main menu is busy")
+        # Nothing tells the game it was uncovered: the refresh makes it whole again within 0.6 s.
+        gone = self.g.cover(0.3)
+        self.g.see(lambda s: similarity(s, load(MENU_BACKGROUND), CORNER) > 0.9, "the menu repaired", 1, CORNER, 0.005)
+        self.assertLessEqual(self.g.taken_at - gone, 0.6, "the uncovered menu came back late")
         self.g.close_button()
         self.assertEqual(self.g.wait_exit(10), EXIT_STATUS)
 
@@ -114,7 +140,10 @@ class WindowsInstallerTest(unittest.TestCase):
         self.assertEqual(game.wait_exit(10), EXIT_STATUS)
         self.doCleanups()  # the game closed, and Wine with it
         pathlib.Path(FOLDER, "Images/older.png").write_text("a picture an earlier version had")
+        pathlib.Path(DESKTOP).write_text("the desktop shortcut the ticked box made")  # the installer makes it anew
         uninstall = self.install()["QuietUninstallString"]
+        self.assertIn(folder.encode("utf-16-le"), pathlib.Path(DESKTOP).read_bytes())
         pathlib.Path(FOLDER, "notes.txt").write_text("the player's, not the uninstaller's to remove")
         wine(f"wine {uninstall} && wineserver -w")  # the uninstaller returns at once, running on from a copy in %TEMP%
-        self.assertEqual((os.listdir(FOLDER), os.path.exists(LINK), registry()), (["notes.txt"], False, []))
+        self.assertEqual((os.listdir(FOLDER), os.path.exists(LINK), os.path.exists(DESKTOP), registry()),
+                         (["notes.txt"], False, False, []))
