@@ -271,6 +271,7 @@ rm -f "$out"/sunken-finds-*-windows-x64.exe
 echo "== $(basename "$installer")"
 step makensis makensis -WX -NOCD -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
   -DLICENCE="$work/licence.txt" -DICON="$root/packaging/icon/sunken-finds.ico" -DOUTFILE="$installer" \
+  -DSIDEBAR="$here/installer-sidebar.bmp" -DHEADER="$here/installer-header.bmp" \
   "$here/sunken-finds.nsi"
 
 echo "DLLs the game imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/sunken-finds.exe" |
