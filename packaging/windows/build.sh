@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds Sunken Finds for 64-bit Windows with Debian's MinGW-w64 and
-# writes build-windows/sunken-finds-windows-x64.zip: a folder with
+# writes build-windows/sunken-finds-<version>-windows-x64.zip: a folder with
 # bin/sunken-finds.exe (and OpenAL32.dll), Fonts/, Images/, Sounds/, a
 # README.txt for players and every licence; and beside it an installer of
 # the same files, build-windows/sunken-finds-<version>-windows-x64.exe, made
@@ -105,6 +105,7 @@ cmake_lib() {
   echo "== $name"
   step "configure-$name" cmake -S "$src" -B "$work/build-$name" -G "Unix Makefiles" \
     -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" -DSUNKEN_WINDOWS_PREFIX="$prefix" \
+    -DSUNKEN_PREFIX_MAP="-ffile-prefix-map=$work=/build -ffile-prefix-map=$prefix=/prefix" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
     -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF "$@"
   step "build-$name" nice -n 10 cmake --build "$work/build-$name" -j"$jobs"
@@ -252,20 +253,27 @@ cp "$prefix"/licenses/* "$stage/licenses/"
 cp "$root/LICENSE" "$stage/licenses/Sunken-Finds.txt"
 cp "$root/Fonts/OFL.txt" "$stage/licenses/Pirata-One-OFL.txt"
 sed -e "s/@OPENAL_VERSION@/$openal_version/" -e 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
-rm -f "$out/sunken-finds-windows-x64.zip"
-(cd "$out/zip" && zip -qrX9 ../sunken-finds-windows-x64.zip sunken-finds)
+# The same bytes from every checkout and run: one mode and one time (the
+# commit's, or SOURCE_DATE_EPOCH) for every file, in UTC, in a fixed order.
+# The installer keeps these times too.
+chmod -R u=rwX,go=rX "$stage"
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
+find "$out/zip" -exec touch -h -d "@$epoch" {} +
+# The version CMake's project() gives the game, in both file names.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
+[ -n "$version" ] || { echo "build.sh: no CMAKE_PROJECT_VERSION in $out/CMakeCache.txt" >&2; exit 1; }
+zip=$out/sunken-finds-$version-windows-x64.zip
+rm -f "$out"/sunken-finds-*windows-x64.zip
+(cd "$out/zip" && find sunken-finds | LC_ALL=C sort | TZ=UTC zip -qX9 -@ "$zip")
 
 # --- the installer: the zip's folder, for the current user ------------------------
 
-# The version CMake's project() gives the game.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
-[ -n "$version" ] || { echo "build.sh: no CMAKE_PROJECT_VERSION in $out/CMakeCache.txt" >&2; exit 1; }
 installer=$out/sunken-finds-$version-windows-x64.exe
 # The licence page: the game's licence, then the others the folder holds.
 { cat "$root/LICENSE"
   printf '\nSunken Finds comes with works of others under their own licences, installed\n'
   printf 'beside the game in its licenses folder:\n\n'
-  (cd "$stage/licenses" && ls | grep -vx Sunken-Finds.txt | sed 's/^/  licenses\\/')
+  (cd "$stage/licenses" && ls | LC_ALL=C sort | grep -vx Sunken-Finds.txt | sed 's/^/  licenses\\/')
 } | sed 's/$/\r/' >"$work/licence.txt"
 rm -f "$out"/sunken-finds-*-windows-x64.exe
 echo "== $(basename "$installer")"
@@ -278,5 +286,5 @@ echo "DLLs the game imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/sunken-
   sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
 echo "DLLs OpenAL32.dll imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/OpenAL32.dll" |
   sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
-echo "Wrote $out/sunken-finds-windows-x64.zip ($(du -k "$out/sunken-finds-windows-x64.zip" | cut -f1) kB)" \
+echo "Wrote $zip ($(du -k "$zip" | cut -f1) kB)" \
   "and $(basename "$installer") ($(du -k "$installer" | cut -f1) kB) in $(($(date +%s) - started)) s"
