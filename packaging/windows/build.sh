@@ -243,6 +243,11 @@ step build-game nice -n 10 cmake --build "$out" --target sunken-finds -j"$jobs"
 
 # --- the zip: one folder, started from bin/ so that ../Fonts is found -----------
 
+# The same bytes from every checkout and run: one time for everything, the
+# commit's (or SOURCE_DATE_EPOCH's), which strip also writes into the PE
+# headers in place of the time of the run.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
+export SOURCE_DATE_EPOCH
 stage=$out/zip/sunken-finds
 rm -rf "$out/zip" && mkdir -p "$stage/bin" "$stage/licenses"
 x86_64-w64-mingw32-strip -o "$stage/bin/sunken-finds.exe" "$out/sunken-finds.exe"
@@ -253,12 +258,10 @@ cp "$prefix"/licenses/* "$stage/licenses/"
 cp "$root/LICENSE" "$stage/licenses/Sunken-Finds.txt"
 cp "$root/Fonts/OFL.txt" "$stage/licenses/Pirata-One-OFL.txt"
 sed -e "s/@OPENAL_VERSION@/$openal_version/" -e 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
-# The same bytes from every checkout and run: one mode and one time (the
-# commit's, or SOURCE_DATE_EPOCH) for every file, in UTC, in a fixed order.
-# The installer keeps these times too.
+# One mode and that time for every file, in UTC, in a fixed order. The
+# installer keeps these times too.
 chmod -R u=rwX,go=rX "$stage"
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
-find "$out/zip" -exec touch -h -d "@$epoch" {} +
+find "$out/zip" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 # The version CMake's project() gives the game, in both file names.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
 [ -n "$version" ] || { echo "build.sh: no CMAKE_PROJECT_VERSION in $out/CMakeCache.txt" >&2; exit 1; }
@@ -275,11 +278,16 @@ installer=$out/sunken-finds-$version-windows-x64.exe
   printf 'beside the game in its licenses folder:\n\n'
   (cd "$stage/licenses" && ls | LC_ALL=C sort | grep -vx Sunken-Finds.txt | sed 's/^/  licenses\\/')
 } | sed 's/$/\r/' >"$work/licence.txt"
+# The wizard's pictures go in as files, with their times: the commit's, as
+# the game's files have, not the checkout's.
+for picture in installer-sidebar installer-header; do
+  cp "$here/$picture.bmp" "$work/" && touch -d "@$SOURCE_DATE_EPOCH" "$work/$picture.bmp"
+done
 rm -f "$out"/sunken-finds-*-windows-x64.exe
 echo "== $(basename "$installer")"
 step makensis makensis -WX -NOCD -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
   -DLICENCE="$work/licence.txt" -DICON="$root/packaging/icon/sunken-finds.ico" -DOUTFILE="$installer" \
-  -DSIDEBAR="$here/installer-sidebar.bmp" -DHEADER="$here/installer-header.bmp" \
+  -DSIDEBAR="$work/installer-sidebar.bmp" -DHEADER="$work/installer-header.bmp" \
   "$here/sunken-finds.nsi"
 
 echo "DLLs the game imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/sunken-finds.exe" |
