@@ -10,6 +10,8 @@
 #   packaging/icon/sunken-finds.png      256x256 icon from packaging/icon/sunken-finds.svg
 #   packaging/icon/sunken-finds-64.png   64x64 icon that the game builds into itself for its window
 #   packaging/icon/sunken-finds.ico      the Windows program's icon, 16 to 256 px
+#   packaging/windows/installer-sidebar.bmp  the installer's welcome and finish sidebar (164x314)
+#   packaging/windows/installer-header.bmp   the installer's page header (150x57)
 # Then it checks what it made (sizes, formats, card layout, light areas under the
 # game's black lettering) and fails if anything is off.
 # Run from the repository root (assets/build.sh does that); needs rsvg-convert,
@@ -34,7 +36,8 @@ if [ "$(realpath "$font")" != "$(realpath "$root/Fonts/PirataOne-Regular.ttf")" 
   exit 1
 fi
 
-for name in fundo_inicio inicio howtome0 howtome1 howtome2 howtome3 level1 level2 level3; do
+for name in fundo_inicio inicio howtome0 howtome1 howtome2 howtome3 level1 level2 level3 \
+            installer-sidebar installer-header; do
   rsvg-convert "ui/$name.svg" -o "$tmp/$name.png"
 done
 for size in 16 24 32 48 64 128 256; do
@@ -49,6 +52,11 @@ convert "$tmp/fundo_inicio.png" -background '#f6ead0' -alpha remove -alpha off \
   -type TrueColor BMP3:Images/fundo_inicio.bmp
 convert "$tmp/inicio.png" -background '#f6ead0' -alpha remove -alpha off \
   -type TrueColor BMP3:Images/recortadas/inicio.bmp
+# NSIS shows only plain 24-bit BMPs in its wizard.
+for name in installer-sidebar installer-header; do
+  convert "$tmp/$name.png" -background '#f6ead0' -alpha remove -alpha off \
+    -type TrueColor BMP3:packaging/windows/$name.bmp
+done
 
 /usr/bin/python3 - "$tmp" <<'PY'
 import sys
@@ -103,14 +111,16 @@ def luminances(im, box):
 def contrast_with_black(lum):
     return (lum + 0.05) / 0.05
 
-# 24-bit BMPs of 800x600
-for path in ("Images/fundo_inicio.bmp", "Images/recortadas/inicio.bmp"):
+# 24-bit BMPs of their size: the backgrounds, the installer's sidebar and header
+for path, size in (("Images/fundo_inicio.bmp", (800, 600)), ("Images/recortadas/inicio.bmp", (800, 600)),
+                   ("packaging/windows/installer-sidebar.bmp", (164, 314)),
+                   ("packaging/windows/installer-header.bmp", (150, 57))):
     with open(path, "rb") as f:
         head = f.read(54)
     need(head[:2] == b"BM", f"{path}: not a BMP")
     w, h = struct.unpack("<ii", head[18:26])
     bpp, comp = struct.unpack("<HI", head[28:34])
-    need((w, abs(h)) == (800, 600), f"{path}: {w}x{h}, want 800x600")
+    need((w, abs(h)) == size, f"{path}: {w}x{h}, want {size[0]}x{size[1]}")
     need(bpp == 24 and comp == 0, f"{path}: {bpp} bits/pixel, compression {comp}; want 24, none")
 
 # Main menu, won and lost screens: black lettering on fundo_inicio.
@@ -180,6 +190,6 @@ need(Image.open("packaging/icon/sunken-finds-64.png").size == (64, 64), "the win
 if problems:
     print("ui.sh: problems:\n  " + "\n  ".join(problems), file=sys.stderr)
     sys.exit(1)
-print("ui.sh: 9 pictures and the icon written and checked; cards at " +
+print("ui.sh: 9 pictures, the icon and the installer's 2 written and checked; cards at " +
       ", ".join(f"{n} {r}" for n, r in rects.items()))
 PY

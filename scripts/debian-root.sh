@@ -47,6 +47,8 @@ debian_root() {
 fresh_root() {
   local pristine
   pristine=$(debian_root "$1") || return 1
+  # A root left mounted (a run stopped inside in_root) holds the machine's /dev.
+  if grep -qF " $2/" /proc/mounts; then echo "fresh_root: $2 still has mounts" >&2; return 1; fi
   rm -rf "$2" && mkdir -p "$2" && cp -a "$pristine/." "$2/" && rm -f "$2/.complete"
   cp /etc/resolv.conf "$2/etc/resolv.conf" 2>/dev/null || true
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds Sunken Finds for 64-bit Windows with Debian's MinGW-w64 and
-# writes build-windows/sunken-finds-windows-x64.zip: a folder with
+# writes build-windows/sunken-finds-<version>-windows-x64.zip: a folder with
 # bin/sunken-finds.exe (and OpenAL32.dll), Fonts/, Images/, Sounds/, a
 # README.txt for players and every licence; and beside it an installer of
 # the same files, build-windows/sunken-finds-<version>-windows-x64.exe, made
@@ -105,6 +105,7 @@ cmake_lib() {
   echo "== $name"
   step "configure-$name" cmake -S "$src" -B "$work/build-$name" -G "Unix Makefiles" \
     -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" -DSUNKEN_WINDOWS_PREFIX="$prefix" \
+    -DSUNKEN_PREFIX_MAP="-ffile-prefix-map=$work=/build -ffile-prefix-map=$prefix=/prefix" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
     -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF "$@"
   step "build-$name" nice -n 10 cmake --build "$work/build-$name" -j"$jobs"
@@ -242,6 +243,11 @@ step build-game nice -n 10 cmake --build "$out" --target sunken-finds -j"$jobs"
 
 # --- the zip: one folder, started from bin/ so that ../Fonts is found -----------
 
+# The same bytes from every checkout and run: one time for everything, the
+# commit's (or SOURCE_DATE_EPOCH's), which strip also writes into the PE
+# headers in place of the time of the run.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
+export SOURCE_DATE_EPOCH
 stage=$out/zip/sunken-finds
 rm -rf "$out/zip" && mkdir -p "$stage/bin" "$stage/licenses"
 x86_64-w64-mingw32-strip -o "$stage/bin/sunken-finds.exe" "$out/sunken-finds.exe"
@@ -252,30 +258,41 @@ cp "$prefix"/licenses/* "$stage/licenses/"
 cp "$root/LICENSE" "$stage/licenses/Sunken-Finds.txt"
 cp "$root/Fonts/OFL.txt" "$stage/licenses/Pirata-One-OFL.txt"
 sed -e "s/@OPENAL_VERSION@/$openal_version/" -e 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
-rm -f "$out/sunken-finds-windows-x64.zip"
-(cd "$out/zip" && zip -qrX9 ../sunken-finds-windows-x64.zip sunken-finds)
+# One mode and that time for every file, in UTC, in a fixed order. The
+# installer keeps these times too.
+chmod -R u=rwX,go=rX "$stage"
+find "$out/zip" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+# The version CMake's project() gives the game, in both file names.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
+[ -n "$version" ] || { echo "build.sh: no CMAKE_PROJECT_VERSION in $out/CMakeCache.txt" >&2; exit 1; }
+zip=$out/sunken-finds-$version-windows-x64.zip
+rm -f "$out"/sunken-finds-*windows-x64.zip
+(cd "$out/zip" && find sunken-finds | LC_ALL=C sort | TZ=UTC zip -qX9 -@ "$zip")
 
 # --- the installer: the zip's folder, for the current user ------------------------
 
-# The version CMake's project() gives the game.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
-[ -n "$version" ] || { echo "build.sh: no CMAKE_PROJECT_VERSION in $out/CMakeCache.txt" >&2; exit 1; }
 installer=$out/sunken-finds-$version-windows-x64.exe
 # The licence page: the game's licence, then the others the folder holds.
 { cat "$root/LICENSE"
   printf '\nSunken Finds comes with works of others under their own licences, installed\n'
   printf 'beside the game in its licenses folder:\n\n'
-  (cd "$stage/licenses" && ls | grep -vx Sunken-Finds.txt | sed 's/^/  licenses\\/')
+  (cd "$stage/licenses" && ls | LC_ALL=C sort | grep -vx Sunken-Finds.txt | sed 's/^/  licenses\\/')
 } | sed 's/$/\r/' >"$work/licence.txt"
+# The wizard's pictures go in as files, with their times: the commit's, as
+# the game's files have, not the checkout's.
+for picture in installer-sidebar installer-header; do
+  cp "$here/$picture.bmp" "$work/" && touch -d "@$SOURCE_DATE_EPOCH" "$work/$picture.bmp"
+done
 rm -f "$out"/sunken-finds-*-windows-x64.exe
 echo "== $(basename "$installer")"
 step makensis makensis -WX -NOCD -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
   -DLICENCE="$work/licence.txt" -DICON="$root/packaging/icon/sunken-finds.ico" -DOUTFILE="$installer" \
+  -DSIDEBAR="$work/installer-sidebar.bmp" -DHEADER="$work/installer-header.bmp" \
   "$here/sunken-finds.nsi"
 
 echo "DLLs the game imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/sunken-finds.exe" |
   sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
 echo "DLLs OpenAL32.dll imports: $(x86_64-w64-mingw32-objdump -p "$stage/bin/OpenAL32.dll" |
   sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
-echo "Wrote $out/sunken-finds-windows-x64.zip ($(du -k "$out/sunken-finds-windows-x64.zip" | cut -f1) kB)" \
+echo "Wrote $zip ($(du -k "$zip" | cut -f1) kB)" \
   "and $(basename "$installer") ($(du -k "$installer" | cut -f1) kB) in $(($(date +%s) - started)) s"

@@ -7,6 +7,8 @@
 ;   STAGE     the folder the zip holds (bin\, Fonts\, Images\, Sounds\, ...)
 ;   LICENCE   the licence page's text
 ;   ICON      the game's .ico
+;   SIDEBAR   the welcome and finish pages' picture (164x314 BMP)
+;   HEADER    the other pages' header picture (150x57 BMP)
 ;   OUTFILE   the installer to write
 
 Unicode true
@@ -28,6 +30,9 @@ RequestExecutionLevel user
 Name "${NAME}"
 OutFile "${OUTFILE}"
 BrandingText "${NAME} ${VERSION}"
+; The game's name, not NSIS's "Setup", in the title bar.
+Caption "Install ${NAME} ${VERSION}"
+UninstallCaption "Remove ${NAME}"
 ; Per user, as Windows keeps such programs; a former install's folder first.
 InstallDir "$LOCALAPPDATA\Programs\${NAME}"
 InstallDirRegKey HKCU "${KEY}" "InstallLocation"
@@ -42,6 +47,15 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}. MI
 
 !define MUI_ICON "${ICON}"
 !define MUI_ABORTWARNING
+; The game's own pictures, made by assets/ui.sh from assets/ui/installer-*.svg.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDEBAR}"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${HEADER}"
+!define MUI_WELCOMEPAGE_TITLE "Welcome aboard ${NAME} ${VERSION}"
+!define MUI_WELCOMEPAGE_TEXT "This puts ${NAME}, a hidden-object game on a sunken pirate wreck, on this computer for you alone: no administrator is needed.$\r$\n$\r$\nIf the game is running, close it first.$\r$\n$\r$\nClick Next to continue."
+!define MUI_FINISHPAGE_TITLE "${NAME} is installed"
+!define MUI_FINISHPAGE_TEXT "Start it from the Start menu whenever you like. Good hunting!"
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "The game is free software: you need not accept anything to play it."
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !define MUI_FINISHPAGE_RUN

@@ -20,4 +20,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # go into the executable (their licences' runtime exceptions allow it).
 # SFML names some system libraries bare (-lOpenGL32): the prefix's lib/
 # holds what MinGW spells otherwise.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -L${SUNKEN_WINDOWS_PREFIX}/lib")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -L${SUNKEN_WINDOWS_PREFIX}/lib -Wl,--no-insert-timestamp")
+# The same bytes from every build: no link time in a PE header (the game's,
+# OpenAL32.dll's), and no build folder in what is compiled (SUNKEN_PREFIX_MAP
+# is "-ffile-prefix-map=..." for the libraries' throw-away build folders).
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
+set(CMAKE_C_FLAGS_INIT "${SUNKEN_PREFIX_MAP}")
+set(CMAKE_CXX_FLAGS_INIT "${SUNKEN_PREFIX_MAP}")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES SUNKEN_PREFIX_MAP)

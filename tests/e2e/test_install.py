@@ -2,11 +2,11 @@
 # package lays it out (launcher started from another folder, desktop entry,
 # AppStream file, the .deb), and the game started from the wrong folder.
 
-import os, re, subprocess, tempfile, unittest  # noqa: E401
+import os, re, shutil, subprocess, tempfile, unittest  # noqa: E401
 
 from Xlib import X
 
-from harness import EXIT_STATUS, GAME, JOGAR, SAIR, Game, choose, middle, wait_menu
+from harness import EXIT_STATUS, GAME, JOGAR, SAIR, Game, asset, choose, middle, wait_menu
 
 BUILD = os.environ.get("SUNKEN_BUILD_DIR", os.path.dirname(GAME))
 
@@ -43,7 +43,34 @@ class InstallTest(unittest.TestCase):
             self.assertIn("/usr/" + path, packed)
         depends = run("dpkg-deb", "-f", deb, "Depends")
         for library in ("graphics", "window", "system", "audio"):
-            self.assertIn(f"libsfml-{library}2.5", depends)
+            self.assertRegex(depends, rf"\blibsfml-{library}2\.[5-9]\b")  # 2.5 on Debian 12, 2.6 on 13
+
+    def test_release_refuses_versions_that_disagree_and_uncommitted_changes(self):
+        # A scratch repository of what the release command reads: it agrees, then each fault is refused by name.
+        repo = self.enterContext(tempfile.TemporaryDirectory(prefix="sunken-release-"))
+        for path in ("CMakeLists.txt", "CHANGELOG.md", "packaging/sunken-finds.metainfo.xml", "scripts/release.sh"):
+            os.makedirs(os.path.dirname(f"{repo}/{path}"), exist_ok=True)
+            shutil.copy2(asset(path), f"{repo}/{path}")
+        git = ["git", "-C", repo, "-c", "user.name=t", "-c", "user.email=t@localhost"]
+        run(*git, "init", "-q")
+        run(*git, "add", ".")
+        run(*git, "commit", "-qm", "agreeing")
+
+        def check(): return subprocess.run([f"{repo}/scripts/release.sh", "--check"], capture_output=True, text=True)
+        self.assertEqual(check().returncode, 0, check().stderr)
+        for path, pattern, change, commit, named in (
+                ("CHANGELOG.md", r"^## \[[^]]*\]", "## [0.9.9]", True, "CHANGELOG.md's newest entry is 0.9.9"),
+                ("packaging/sunken-finds.metainfo.xml", r'date="[^"]*"', 'date="2001-01-01"', True, "2001-01-01"),
+                ("CMakeLists.txt", r"\n\Z", "\n# not committed\n", False, "uncommitted changes")):
+            with open(f"{repo}/{path}", "r+") as f:
+                text = re.sub(pattern, change, f.read(), count=1, flags=re.M)
+                f.seek(0), f.write(text), f.truncate()
+            if commit:
+                run(*git, "commit", "-qam", "disagreeing")
+            refused = check()
+            self.assertNotEqual(refused.returncode, 0, path)
+            self.assertIn(named, refused.stderr)
+            run(*git, "reset", "-q", "--hard", "HEAD~1" if commit else "HEAD")
 
     def test_started_elsewhere_names_what_it_missed(self):
         # From /, ../Fonts is /Fonts: the screens' "Error" lines, and one line each on standard error.

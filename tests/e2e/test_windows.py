@@ -10,7 +10,7 @@ from PIL import Image, ImageChops
 
 from harness import EXIT_STATUS, MENU_BACKGROUND, Game, load, similarity
 
-ZIP = os.environ.get("SUNKEN_WINDOWS_ZIP", "../../build-windows/sunken-finds-windows-x64.zip")
+ZIP = os.environ.get("SUNKEN_WINDOWS_ZIP", "../../build-windows/sunken-finds-1.0.0-windows-x64.zip")
 ROOT = tempfile.TemporaryDirectory(prefix="sunken-windows-")  # removed at exit
 GAME = os.path.join(ROOT.name, "sunken-finds")
 # A prefix of its own, without Mono's and Gecko's installers, Wine's messages or its menu entries, and a

@@ -1,0 +1,44 @@
+# Plays the game installed from a .deb in a Debian root, as scripts/release.sh
+# checks each .deb: the launcher on the PATH started from /, the main menu,
+# "Jogar" (its three lines and the level selection) and 255 at the close button.
+#
+#   /usr/bin/python3 scripts/release-play.py ROOT
+
+import os
+import signal
+import sys
+
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(here, "..", "tests", "e2e"))
+from harness import EXIT_STATUS, JOGAR, Game, choose, middle, selection_shown, wait_menu  # noqa: E402
+
+root = os.path.realpath(sys.argv[1])
+
+
+def end_what_runs_in_root():
+    # The game is in_root's grandchild, out of Game.close's reach; once it ends,
+    # in_root unbinds /dev, /proc and /tmp/.X11-unix from the root by itself.
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if os.readlink(f"/proc/{pid}/root") == root:
+                os.kill(int(pid), signal.SIGKILL)
+        except OSError:
+            pass
+
+
+start = f'source "{here}/packages.sh"; source "{here}/debian-root.sh"; in_root "$0" sh -c "cd / && exec sunken-finds"'
+game = Game(command=["bash", "-c", start, root], cwd="/", start_timeout=60)
+try:
+    wait_menu(game)
+    choose(game, middle(JOGAR), 1)
+    game.see(selection_shown, "the level selection")
+    game.close_button()
+    status = game.wait_exit()
+    if status != EXIT_STATUS:
+        sys.exit(f"release-play: the game ended with {status}, not {EXIT_STATUS}")
+finally:
+    if game.process.poll() is None:
+        end_what_runs_in_root()
+        game.process.wait(timeout=30)
+    game.close()
+print(f"release-play: {root}: main menu, Jogar, level selection, exit {EXIT_STATUS}")

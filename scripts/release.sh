@@ -1,0 +1,189 @@
+#!/usr/bin/env bash
+# Writes every download of the version that project() in CMakeLists.txt
+# declares into dist/ (V is that version), built from the current commit:
+#
+#   sunken-finds-V.tar.xz                  the source, from git
+#   sunken-finds_V_debian12_amd64.deb      built in a minimal Debian 12 root
+#   sunken-finds_V_debian13_amd64.deb      built in a minimal Debian 13 root
+#   sunken-finds-V-linux-x86_64.tar.xz     the portable Linux build, with
+#                                          its own libraries
+#   sunken-finds-V-windows-x64.zip         the Windows zip
+#   sunken-finds-V-windows-x64.exe         the Windows installer
+#   sunken-finds-V-release-notes.md        the version's CHANGELOG.md entry
+#   SHA256SUMS                             for sha256sum -c
+#
+# then checks them: the sums, each .deb installed with apt into a fresh root
+# of its release and played from /, the portable build played in a Debian 13
+# root and here, and the source tarball built outside the repository with
+# the README's cmake commands.
+#
+#   scripts/release.sh            everything (docs/releasing.md)
+#   scripts/release.sh --check    only whether a release may be cut: the
+#                                 versions agree and the tree is committed
+#   scripts/release.sh --no-check everything but the checks after the build
+#
+# The same commit gives the same bytes from any checkout at any time:
+# SOURCE_DATE_EPOCH is the commit's date, archives have a fixed order,
+# times, modes and owners, and nothing compiled holds a build folder or a
+# link time. Needs root (debootstrap, chroot); the system's apt setup is
+# never changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+export LC_ALL=C TZ=UTC
+umask 022
+
+mode=all
+case "${1:-}" in
+  --check) mode=check ;;
+  --no-check) mode=build ;;
+  "") ;;
+  *) echo "usage: scripts/release.sh [--check | --no-check]" >&2; exit 2 ;;
+esac
+
+refuse() { echo "release.sh: $*" >&2; exit 1; }
+
+# --- may this commit be released? ---------------------------------------------
+
+# The version lives in project(); the changelog's newest entry and the
+# AppStream file's newest <release> must name it, with one date.
+version=$(sed -n 's/^project([A-Za-z]\+ VERSION \([0-9][0-9.]*\)[ )].*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || refuse "no 'project(... VERSION x.y.z' in CMakeLists.txt"
+entry=$(grep -m1 '^## ' CHANGELOG.md 2>/dev/null || true)
+log_version=$(sed -n 's/^## \[\([^]]*\)\] - [0-9-]*$/\1/p' <<<"$entry")
+log_date=$(sed -n 's/^## \[[^]]*\] - \([0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\)$/\1/p' <<<"$entry")
+[ -n "$log_version" ] && [ -n "$log_date" ] ||
+  refuse "CHANGELOG.md's newest entry must start '## [$version] - YYYY-MM-DD' (it starts '${entry:-nothing}')"
+[ "$log_version" = "$version" ] ||
+  refuse "CHANGELOG.md's newest entry is $log_version, but project() in CMakeLists.txt declares $version"
+release=$(grep -m1 -o '<release [^>]*>' packaging/sunken-finds.metainfo.xml || true)
+meta_version=$(sed -n 's/.*version="\([^"]*\)".*/\1/p' <<<"$release")
+meta_date=$(sed -n 's/.*date="\([^"]*\)".*/\1/p' <<<"$release")
+[ "$meta_version" = "$version" ] && [ "$meta_date" = "$log_date" ] ||
+  refuse "the newest <release> in packaging/sunken-finds.metainfo.xml is ${meta_version:-none} of" \
+    "${meta_date:-no date}, but CHANGELOG.md's is $version of $log_date"
+# A release is a commit: what it builds is what anyone can check out.
+[ -z "$(git status --porcelain --untracked-files=normal)" ] ||
+  refuse "the tree has uncommitted changes (git status); commit them first, a release is built from a commit"
+echo "release.sh: $version of $log_date, commit $(git rev-parse --short HEAD)"
+[ $mode = check ] && exit 0
+
+# --- the build -----------------------------------------------------------------
+
+started=$(date +%s)
+source scripts/packages.sh
+source scripts/debian-root.sh
+install_packages git xz-utils debootstrap
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
+dist=$root/dist
+name=sunken-finds-$version
+work=$(mktemp -d "${TMPDIR:-/tmp}/sunken-finds-release.XXXXXX")
+# A failed run keeps its work folder to look into; drop_root removes a folder
+# without following what may still be bound inside it.
+trap 'status=$?; if [ $status -eq 0 ]; then drop_root "$work"; else echo "release.sh: failed; its work folder: $work" >&2; fi' EXIT
+rm -rf "$dist" && mkdir -p "$dist"
+# Each step's log, kept after the run (build-release/ is ignored by git).
+logs=$root/build-release/logs
+rm -rf "$logs" && mkdir -p "$logs"
+
+# step LABEL COMMAND...: a step with its output in $logs/LABEL.log. It runs
+# as a job of its own so that set -e holds inside it (not so in "cmd || ...").
+step() {
+  local label=$1 t=$SECONDS status=0; shift
+  echo "== $label"
+  ("$@") >"$logs/$label.log" 2>&1 &
+  wait $! || status=$?
+  if [ $status -ne 0 ]; then
+    tail -n 40 "$logs/$label.log" >&2
+    echo "release.sh: the step '$label' failed; its log: $logs/$label.log" >&2
+    exit 1
+  fi
+  echo "   $((SECONDS - t)) s"
+}
+
+# The source: the commit as git has it, with the commit's time on every file.
+source_tarball() {
+  git archive --format=tar --prefix="$name/" HEAD | xz -T1 -9 >"$dist/$name.tar.xz"
+}
+step source source_tarball
+
+# deb RELEASE NUMBER: the .deb built in a fresh root of that Debian release,
+# from the source tarball, with that release's compiler and SFML; its version
+# says the release too (1.0.0~deb12 before 1.0.0~deb13, both before 1.0.0).
+deb() {
+  local release=$1 number=$2 dir=$work/root-$1
+  fresh_root "$release" "$dir"
+  root_install "$dir" build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev dpkg-dev file xz-utils
+  mkdir -p "$dir/build" && cp "$dist/$name.tar.xz" "$dir/build/"
+  in_root "$dir" env SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" bash -euc '
+    cd /build && tar -xJf "$0.tar.xz"
+    cmake -S "$0" -B out -DCMAKE_BUILD_TYPE=Release -DCPACK_STRIP_FILES=ON \
+      -DCPACK_DEBIAN_PACKAGE_VERSION="$1"
+    cmake --build out -j2
+    cd out && cpack -G DEB' "$name" "$version~deb$number"
+  cp "$dir"/build/out/sunken-finds_*.deb "$dist/sunken-finds_${version}_debian${number}_amd64.deb"
+  drop_root "$dir"
+}
+step debian12 deb bookworm 12
+step debian13 deb trixie 13
+
+# The portable Linux build, with the libraries it carries.
+portable() {
+  packaging/linux/portable.sh "$work/portable"
+  cp "$work/portable/$name-linux-x86_64.tar.xz" "$dist/"
+}
+step portable portable
+
+# Windows: built from the source tarball unpacked in the work folder, so the
+# cached libraries are the one thing it shares with other checkouts.
+windows() {
+  mkdir -p "$work/windows" && tar -xJf "$dist/$name.tar.xz" -C "$work/windows"
+  "$work/windows/$name/packaging/windows/build.sh"
+  cp "$work/windows/$name/build-windows/$name-windows-x64.zip" "$work/windows/$name/build-windows/$name-windows-x64.exe" "$dist/"
+}
+step windows windows
+
+# The release notes: the version's changelog entry, to its next heading.
+awk -v head="## [$version] " 'index($0, head) == 1 {on = 1; print; next} on && /^## / {exit} on' \
+  CHANGELOG.md >"$dist/$name-release-notes.md"
+(cd "$dist" && sha256sum -- * >SHA256SUMS)
+echo "release.sh: wrote $dist in $(($(date +%s) - started)) s:"
+(cd "$dist" && ls -l --time-style=+ -- * | awk '{printf "  %10d  %s\n", $5, $NF}')
+[ $mode = build ] && exit 0
+
+# --- the checks ---------------------------------------------------------------
+
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS)
+
+# Each .deb with apt in a fresh root of its release; its launcher started from
+# / shows the main menu, opens "Jogar" and ends with 255 at the close button.
+install_packages xvfb xauth python3 python3-xlib python3-pil
+play_deb() {
+  local release=$1 number=$2 dir=$work/play-$1
+  fresh_root "$release" "$dir"
+  cp "$dist/sunken-finds_${version}_debian${number}_amd64.deb" "$dir/tmp/"
+  root_install "$dir" "/tmp/sunken-finds_${version}_debian${number}_amd64.deb"
+  /usr/bin/python3 scripts/release-play.py "$dir"
+  drop_root "$dir"
+}
+step play-debian12 play_deb bookworm 12
+step play-debian13 play_deb trixie 13
+
+# The portable build as the suite's long tier plays it: in a Debian 13 root
+# with only GL, X11, udev and ALSA, and here with the system's SFML hidden.
+play_portable() {
+  cd tests/e2e && SUNKEN_PORTABLE_TARBALL=$dist/$name-linux-x86_64.tar.xz PYTHONDONTWRITEBYTECODE=1 \
+    /usr/bin/python3 -m unittest -v test_portable
+}
+step play-portable play_portable
+
+# The source tarball unpacked outside the repository builds with the README's
+# plain cmake commands.
+install_packages "${BUILD_PACKAGES[@]}"
+build_source() {
+  mkdir -p "$work/unpacked" && tar -xJf "$dist/$name.tar.xz" -C "$work/unpacked"
+  cd "$work/unpacked/$name" && cmake -S . -B build && cmake --build build -j2 && test -x build/sunken-finds
+}
+step build-source build_source
+echo "release.sh: checked in $(($(date +%s) - started)) s"
