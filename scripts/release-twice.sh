@@ -4,7 +4,8 @@
 # other, and compares their SHA256SUMS. Where a file differs, it says which
 # and compares what that file packs. Each run's time is printed.
 #
-#   scripts/release-twice.sh       (the clones and logs stay in the folder it names)
+#   scripts/release-twice.sh   (the clones and logs go when the sums agree;
+#                              otherwise they stay in the folder it names)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(mktemp -d "${TMPDIR:-/tmp}/sunken-finds-twice.XXXXXX")
@@ -18,7 +19,7 @@ for run in one second-clone; do
 done
 a=$top/one/dist b=$top/second-clone/dist
 if cmp -s "$a/SHA256SUMS" "$b/SHA256SUMS"; then
-  echo "release-twice.sh: the same SHA256SUMS:"; cat "$a/SHA256SUMS"; exit 0
+  echo "release-twice.sh: the same SHA256SUMS:"; cat "$a/SHA256SUMS"; rm -rf "$top"; exit 0
 fi
 diff "$a/SHA256SUMS" "$b/SHA256SUMS" || true
 for f in $(diff <(sort "$a/SHA256SUMS") <(sort "$b/SHA256SUMS") | awk '/^[<>]/ {print $3}' | sort -u); do
