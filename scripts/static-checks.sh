@@ -8,6 +8,13 @@ sources=(app/*.cpp core/*.cpp menus/*.cpp gameplay/*.cpp)
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 
+echo "== layers"
+# The build lets each folder include only its own layer and those below it;
+# a path through ".." would reach round that.
+if grep -n '#include *"[^"]*\.\./' app/* core/* menus/* gameplay/*; then
+  echo "an include through .. reaches round the layers" >&2; exit 1
+fi
+
 echo "== clang-tidy"
 # On standard error clang-tidy counts the warnings it left out (those of
 # system headers): that count is dropped, anything else it says there (a file
