@@ -5,7 +5,6 @@
 #   /usr/bin/python3 scripts/release-play.py ROOT
 
 import os
-import signal
 import sys
 
 here = os.path.dirname(os.path.abspath(__file__))
@@ -13,17 +12,6 @@ sys.path.insert(0, os.path.join(here, "..", "tests", "e2e"))
 from harness import EXIT_STATUS, JOGAR, Game, choose, middle, selection_shown, wait_menu  # noqa: E402
 
 root = os.path.realpath(sys.argv[1])
-
-
-def end_what_runs_in_root():
-    # The game is in_root's grandchild, out of Game.close's reach; once it ends,
-    # in_root unbinds /dev, /proc and /tmp/.X11-unix from the root by itself.
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            if os.readlink(f"/proc/{pid}/root") == root:
-                os.kill(int(pid), signal.SIGKILL)
-        except OSError:
-            pass
 
 
 start = f'source "{here}/packages.sh"; source "{here}/debian-root.sh"; in_root "$0" sh -c "cd / && exec sunken-finds"'
@@ -37,8 +25,5 @@ try:
     if status != EXIT_STATUS:
         sys.exit(f"release-play: the game ended with {status}, not {EXIT_STATUS}")
 finally:
-    if game.process.poll() is None:
-        end_what_runs_in_root()
-        game.process.wait(timeout=30)
-    game.close()
+    game.close()  # in_root's command dies with the shell killed here, and its binds with it
 print(f"release-play: {root}: main menu, Jogar, level selection, exit {EXIT_STATUS}")

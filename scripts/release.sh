@@ -114,7 +114,7 @@ step source source_tarball
 deb() {
   local release=$1 number=$2 dir=$work/root-$1
   fresh_root "$release" "$dir"
-  root_install "$dir" build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev dpkg-dev file xz-utils
+  root_install "$dir" "${BUILD_PACKAGES[@]}" dpkg-dev file xz-utils
   mkdir -p "$dir/build" && cp "$dist/$name.tar.xz" "$dir/build/"
   in_root "$dir" env SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" bash -euc '
     cd /build && tar -xJf "$0.tar.xz"
