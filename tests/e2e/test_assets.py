@@ -5,7 +5,7 @@
 
 import unittest
 
-from harness import (COMO_JOGAR, EXIT_STATUS, FONT, FUNDO, HIDDEN, JOGAR, LEVEL_PICTURES, LISTED, LONG,
+from harness import (COMO_JOGAR, CORNER, EXIT_STATUS, FONT, FUNDO, HIDDEN, JOGAR, LEVEL_PICTURES, LISTED, LONG,
                      MENU_BACKGROUND, MUSIC, NEXT, PAGES, SAIR, SELECTION_BACKGROUND, WON_SAIR, Game,
                      all_assets, choose, level_problems, middle, object_point, picture_point, press_line)
 
@@ -14,6 +14,10 @@ PICTURES = [relative for relative, _ in LEVEL_PICTURES]
 REPORTED = {"menu": [MENU_BACKGROUND, FONT], "selection": [SELECTION_BACKGROUND, *PICTURES, FONT],
             "howto": [PAGES[0], FONT], "won": [FONT, MENU_BACKGROUND], "lost": [FONT, MENU_BACKGROUND],
             **{level: [FONT, FUNDO] + HIDDEN[:5 * level] + LISTED[:5 * level] for level in (1, 2, 3)}}
+# Each screen's full-window picture, and the colour it clears to where that picture is missing.
+WHITE, BLACK = ((255, 255),) * 3, ((0, 0),) * 3
+BACKGROUNDS = {"menu": (MENU_BACKGROUND, BLACK), "selection": (SELECTION_BACKGROUND, BLACK), "howto": (PAGES[0], WHITE),
+               "won": (MENU_BACKGROUND, WHITE), **{level: (FUNDO, WHITE) for level in (1, 2, 3)}}
 USES = {f: {s for s, files in REPORTED.items() if f in files} | ({"howto"} if f in PAGES else set()) for f in all_assets()}
 ROWS = [  # level 1 is won where it can be, so the won screen is visited with it
     ({FONT: "remove"}, {"howto", "selection", 1, 2, 3}),
@@ -37,10 +41,14 @@ class Tour:
         # SFML reads a BMP's rows and a font's glyphs lazily: those two cut short still load.
         self.damaged = {f: how for path, how in damages.items() for f in all_assets() if f.startswith(path)}
         self.broken = {f for f, how in self.damaged.items() if not (how == "truncate" and f.endswith((".bmp", ".ttf")))}
-        self.g = Game(damages)
+        self.g, self.left = Game(damages), None  # left: the screen before this one
 
     def arrive(self, screen, prints_nothing=False, timeout=5.0):
         self.g.expect(*["Error"] * sum(f in self.broken for f in REPORTED[screen]), timeout=timeout)
+        background, colour = BACKGROUNDS[screen]
+        if self.left and background in self.broken:  # cleared: nothing of the screen before shows through
+            self.g.see(lambda shot: shot.getextrema() == colour, f"{screen} cleared after {self.left}", box=CORNER)
+        self.left = screen
         if prints_nothing:  # no line of its own marks the end of its loading
             self.g.quiet(0.2)
 
