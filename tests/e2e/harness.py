@@ -76,6 +76,9 @@ class Game:
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             self.display_name = ":" + pipe.readline().strip()
+        number = self.display_name[1:]  # the socket and lock file it made, by inode: another server may reuse the name
+        self.x_files = [(p, os.stat(p).st_ino) for p in (f"/tmp/.X11-unix/X{number}", f"/tmp/.X{number}-lock")
+                        if os.path.exists(p)]
         self.d = display.Display(self.display_name)  # Xvfb writes its number once it answers
         self.d.change_keyboard_control(auto_repeat_mode=X.AutoRepeatModeOff)  # a key held is pressed once
         os.makedirs(cwd or os.path.join(self.tree, "run"), exist_ok=True)
@@ -192,6 +195,17 @@ class Game:
         self.d.sync()
         return time.monotonic()
 
+    def end_x(self):  # asked to end, the X server takes its socket and lock file away; killed only if it hangs
+        self.xvfb.terminate()
+        try:
+            self.xvfb.wait(10)
+        except subprocess.TimeoutExpired:
+            self.xvfb.kill()
+            self.xvfb.wait()
+
+    def x_left(self):  # what of its X server's files is still there
+        return [p for p, inode in self.x_files if os.path.exists(p) and os.stat(p).st_ino == inode]
+
     # What the player sees.
     def size(self):
         return self.window.get_geometry().width, self.window.get_geometry().height
@@ -220,8 +234,7 @@ class Game:
         self.process.stderr.close()
         if self.xvfb.poll() is None:  # a case may have ended the X server, and this connection with it
             self.d.close()
-        self.xvfb.kill()
-        self.xvfb.wait()
+        self.end_x()
         if self.tree:
             shutil.rmtree(self.tree, ignore_errors=True)
 

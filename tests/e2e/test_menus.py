@@ -87,10 +87,10 @@ class MenusTest(unittest.TestCase):
         g.expect("Pressed", "400 , 250", "1", "Pressed", "Retirou 1")  # "Jogar" at (400, 250) in the picture
 
     def test_the_x_server_going_away(self):  # the game ends at once, with one report naming the display
-        self.g.xvfb.kill()
-        self.g.xvfb.wait()
+        self.g.end_x()
         self.assertEqual(self.g.wait_exit(2), 1)
         self.g.close()
+        self.assertEqual(self.g.x_left(), [], "the X server's socket or lock file was left behind")
         reports = [line for line in self.g.stderr_head.decode().splitlines()
                    if self.g.display_name in line.replace('"', " ").split()]
         self.assertEqual(len(reports), 1, reports)
