@@ -18,7 +18,7 @@ case $# in
   *) echo "$usage" >&2; exit 2 ;;
 esac
 
-install_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth \
+install_build_packages libgtest-dev xvfb xauth \
   python3 python3-xlib python3-pil python3-pefile libgl1-mesa-dri clang-tidy cppcheck \
   desktop-file-utils appstream dpkg-dev file git
 
