@@ -12,7 +12,7 @@ PREPARE = r'''fresh_root testing "$0" || exit
 echo 'Acquire::Check-Valid-Until "false";' >"$0/etc/apt/apt.conf.d/99sunken-valid-until"
 git clone -q "$1" "$0/root/sunken-finds" && mkdir -p "$0/sfml/apt/lists/partial" && cd "$0/sfml" || exit
 echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror) bookworm main" >apt/sources.list
-o=(-o Dir::Etc::SourceList=apt/sources.list -o Dir::Etc::SourceParts=- -o Dir::State::Lists=apt/lists
+o=(-o Dir::Etc::SourceList="$PWD/apt/sources.list" -o Dir::Etc::SourceParts=- -o Dir::State::Lists="$PWD/apt/lists"
    -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
 apt-get "${o[@]}" update -qq && apt-get "${o[@]}" source -qq libsfml/bookworm 2>/dev/null || exit
 echo "set(FETCHCONTENT_SOURCE_DIR_SFML /sfml/$(ls -d libsfml-2*))" >"$0/root/offline.cmake"
