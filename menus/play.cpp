@@ -51,7 +51,7 @@ std::optional<int> play::handleEvent(const sf::Event& event, FramePacer& pacer)
             if (pictures[i].getGlobalBounds().contains(static_cast<float>(mouseX), static_cast<float>(mouseY)))
                 return kPictures[i].level;
         }
-    } else if (event.type == sf::Event::MouseMoved && menu->Position(mouseX, mouseY)) {
+    } else if (event.type == sf::Event::MouseMoved && menu && menu->Position(mouseX, mouseY)) {
         pacer.changed();
     }
     return std::nullopt;
@@ -63,5 +63,6 @@ void play::draw(sf::RenderTarget& target) const
     drawBackground(target, background, sf::Color::Black);
     for (const sf::Sprite& picture : pictures)
         target.draw(picture);
-    menu->draw(target);
+    if (menu)
+        menu->draw(target);
 }
