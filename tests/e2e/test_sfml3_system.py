@@ -1,4 +1,4 @@
-# A newcomer on Debian testing, whose libsfml-dev is SFML 3: a fresh clone's
+# A newcomer on Debian testing, whose libsfml-dev is SFML 3 (installed): a fresh clone's
 # ./play.sh builds SFML 2 with the game, from a local source given through the
 # toolchain file (this machine cannot reach SFML's repository), and the game it
 # starts plays, with no SFML 3 in it; an install carries SFML's licence.
@@ -6,10 +6,12 @@ import subprocess, tempfile, unittest  # noqa: E401
 
 from harness import EXIT_STATUS, JOGAR, SOURCE_DIR, Game, choose, middle, roots, wait_menu
 
-# The root (no apt index of testing here is still "valid"), the clone, Debian
-# 12's SFML 2.5.1 source through an apt setup of its own, and the .debs kept.
+# The root (no apt index of testing here is still "valid") with SFML 3 installed, as
+# for other projects; the clone; Debian 12's SFML 2.5.1 source through an apt setup
+# of its own; and the .debs play.sh fetches kept for the next run.
 PREPARE = r'''fresh_root testing "$0" || exit
 echo 'Acquire::Check-Valid-Until "false";' >"$0/etc/apt/apt.conf.d/99sunken-valid-until"
+root_install "$0" libsfml-dev || exit
 git clone -q "$1" "$0/root/sunken-finds" && mkdir -p "$0/sfml/apt/lists/partial" && cd "$0/sfml" || exit
 echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror) bookworm main" >apt/sources.list
 o=(-o Dir::Etc::SourceList="$PWD/apt/sources.list" -o Dir::Etc::SourceParts=- -o Dir::State::Lists="$PWD/apt/lists"
