@@ -4,6 +4,8 @@
 #include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
+#include <algorithm>
+
 namespace {
 constexpr const char* kBackground = "../Images//recortadas/inicio.bmp";
 
@@ -47,10 +49,12 @@ std::optional<int> play::handleEvent(const sf::Event& event, FramePacer& pacer)
     if (!takePointer(event, mouseX, mouseY))
         return std::nullopt;
     if (isPress(event, sf::Mouse::Left)) {
-        for (std::size_t i = 0; i < kPictures.size(); ++i) {
-            if (pictures[i].getGlobalBounds().contains(static_cast<float>(mouseX), static_cast<float>(mouseY)))
-                return kPictures[i].level;
-        }
+        const sf::Vector2f point(static_cast<float>(mouseX), static_cast<float>(mouseY));
+        const auto hit = std::find_if(pictures.begin(), pictures.end(), [&point](const sf::Sprite& picture) {
+            return picture.getGlobalBounds().contains(point);
+        });
+        if (hit != pictures.end())
+            return kPictures[static_cast<std::size_t>(hit - pictures.begin())].level;
     } else if (event.type == sf::Event::MouseMoved && menu && menu->Position(mouseX, mouseY)) {
         pacer.changed();
     }
