@@ -104,6 +104,8 @@ function(sunken_build_sfml)
 endfunction()
 sunken_build_sfml()
 
-# SFML's licence asks that it ship with every binary that has SFML in it.
+# SFML's licence asks that it ship with every binary that has SFML in it
+# (license.md from SFML 2.5 on, license.txt before).
 include(GNUInstallDirs)
-install(FILES ${sfml_SOURCE_DIR}/license.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sunken-finds RENAME SFML.txt)
+file(GLOB sunken_sfml_licence ${sfml_SOURCE_DIR}/license.*)
+install(FILES ${sunken_sfml_licence} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sunken-finds RENAME SFML.txt)
