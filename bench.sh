@@ -14,7 +14,7 @@ trap 'echo "bench.sh: failed at line $LINENO" >&2' ERR
 cd "$(dirname "$0")"
 source scripts/packages.sh
 source scripts/xvfb.sh
-install_packages "${BUILD_PACKAGES[@]}" xvfb xauth python3-xlib python3-pil libgl1-mesa-dri
+install_build_packages xvfb xauth python3-xlib python3-pil libgl1-mesa-dri
 
 build=build-bench
 cmake -S . -B $build -DCMAKE_BUILD_TYPE=Release -DSUNKEN_WERROR=ON -DBUILD_TESTING=OFF -DSUNKEN_BENCH=ON >/dev/null

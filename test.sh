@@ -18,7 +18,7 @@ case $# in
   *) echo "$usage" >&2; exit 2 ;;
 esac
 
-install_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth \
+install_build_packages libgtest-dev xvfb xauth \
   python3 python3-xlib python3-pil python3-pefile libgl1-mesa-dri clang-tidy cppcheck \
   desktop-file-utils appstream dpkg-dev file git
 
@@ -44,6 +44,14 @@ labels=(-LE long) tiers=(unit e2e static package)
 [ $long -eq 1 ] && labels=() tiers+=(long)
 expect_tests $build "${tiers[@]}"
 ctest --test-dir $build --output-on-failure --no-tests=error -j2 "${labels[@]}"
+
+# The Windows tier reads what the game prints through Wine: Debian 12's Wine 8
+# passes a windowed program's standard output on, Debian 13's Wine 10 does not
+# (README.md), so it runs on Debian 12, as CI does, and is said to be left out elsewhere.
+if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != bookworm ]; then
+  echo "test.sh: the Windows tier runs on Debian 12 only (see README.md); left out here"
+  exit 0
+fi
 
 # The Windows zip and installer: cross-built (packaging/windows/build.sh keeps
 # the built libraries in a cache, so only the first run takes minutes) and

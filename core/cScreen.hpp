@@ -1,5 +1,11 @@
 #pragma once
 
+#include <SFML/Config.hpp>
+
+// Every screen is written against SFML 2: a build that reaches SFML 3's
+// headers (installed beside a built-in SFML 2) stops here, not in a screen.
+static_assert(SFML_VERSION_MAJOR == 2, "Sunken Finds builds on SFML 2, not SFML 3");
+
 namespace sf {
 class RenderWindow;
 }

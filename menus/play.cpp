@@ -4,6 +4,8 @@
 #include "core/Drawing.hpp"
 #include "core/FrameLoop.hpp"
 
+#include <algorithm>
+
 namespace {
 constexpr const char* kBackground = "../Images//recortadas/inicio.bmp";
 
@@ -47,11 +49,13 @@ std::optional<int> play::handleEvent(const sf::Event& event, FramePacer& pacer)
     if (!takePointer(event, mouseX, mouseY))
         return std::nullopt;
     if (isPress(event, sf::Mouse::Left)) {
-        for (std::size_t i = 0; i < kPictures.size(); ++i) {
-            if (pictures[i].getGlobalBounds().contains(static_cast<float>(mouseX), static_cast<float>(mouseY)))
-                return kPictures[i].level;
-        }
-    } else if (event.type == sf::Event::MouseMoved && menu->Position(mouseX, mouseY)) {
+        const sf::Vector2f point(static_cast<float>(mouseX), static_cast<float>(mouseY));
+        const auto hit = std::find_if(pictures.begin(), pictures.end(), [&point](const sf::Sprite& picture) {
+            return picture.getGlobalBounds().contains(point);
+        });
+        if (hit != pictures.end())
+            return kPictures[static_cast<std::size_t>(hit - pictures.begin())].level;
+    } else if (event.type == sf::Event::MouseMoved && menu && menu->Position(mouseX, mouseY)) {
         pacer.changed();
     }
     return std::nullopt;
@@ -63,5 +67,6 @@ void play::draw(sf::RenderTarget& target) const
     drawBackground(target, background, sf::Color::Black);
     for (const sf::Sprite& picture : pictures)
         target.draw(picture);
-    menu->draw(target);
+    if (menu)
+        menu->draw(target);
 }

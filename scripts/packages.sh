@@ -18,3 +18,27 @@ install_packages() {
 
 # What building the game needs.
 BUILD_PACKAGES=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev)
+# What building SFML 2 with the game needs (cmake/SFML.cmake), in place of
+# libsfml-dev where the archive's is SFML 3 (Debian testing) or there is none.
+SFML_BUILD_PACKAGES=(git libfreetype-dev libopenal-dev libvorbis-dev libflac-dev libx11-dev
+  libxrandr-dev libxcursor-dev libudev-dev libgl-dev)
+
+# install_build_packages [PACKAGE...]: BUILD_PACKAGES, with SFML_BUILD_PACKAGES
+# for libsfml-dev where the archive has no SFML 2, and the PACKAGEs.
+install_build_packages() {
+  local candidate p packages=()
+  sfml_candidate() { apt-cache policy libsfml-dev 2>/dev/null | sed -n 's/^ *Candidate: //p'; }
+  candidate=$(sfml_candidate)
+  # No candidate may only mean that apt has no package lists yet.
+  if [ -z "$candidate" ] || [ "$candidate" = "(none)" ]; then
+    $([ "$(id -u)" -eq 0 ] || echo sudo) apt-get -o DPkg::Lock::Timeout=600 update -qq
+    candidate=$(sfml_candidate)
+  fi
+  case $candidate in
+    2.*) packages=("${BUILD_PACKAGES[@]}") ;;
+    *) for p in "${BUILD_PACKAGES[@]}"; do [ "$p" = libsfml-dev ] || packages+=("$p"); done
+       packages+=("${SFML_BUILD_PACKAGES[@]}")
+       echo "The archive has SFML ${candidate:-(none)}, not SFML 2: the build makes its own SFML 2" ;;
+  esac
+  install_packages "${packages[@]}" "$@"
+}

@@ -17,11 +17,12 @@ fi
 
 echo "== clang-tidy"
 # On standard error clang-tidy counts the warnings it left out (those of
-# system headers): that count is dropped, anything else it says there (a file
-# it cannot parse, no compilation database) is shown.
+# system headers), and a newer one numbers the files it reads: both are
+# dropped, anything else it says there (a file it cannot parse, no
+# compilation database) is shown.
 status=0
 printf '%s\0' "${sources[@]}" | xargs -0 -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>"$errors" || status=$?
-grep -v -E '^[0-9]+ warnings? generated\.$' "$errors" >&2 || true
+grep -v -E '^[0-9]+ warnings? generated\.$|^\[[0-9]+/[0-9]+\] Processing file ' "$errors" >&2 || true
 [ $status -eq 0 ] || { echo "clang-tidy failed" >&2; exit 1; }
 
 echo "== cppcheck"

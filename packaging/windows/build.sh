@@ -66,8 +66,11 @@ private_apt() {
 # entries name (a mirror, a snapshot), whichever file or format they are in.
 debian_keyring=/usr/share/keyrings/debian-archive-keyring.gpg
 debian_archive=${DEBIAN_ARCHIVE:-http://deb.debian.org/debian}
+# On a newer release (Debian 13) its suites are named for bookworm's: the
+# libraries are bookworm's wherever the zip is built.
+host_release=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
 mapfile -t bookworm_lines < <(apt-get indextargets --format "deb-src [signed-by=$debian_keyring] \$(REPO_URI) \$(RELEASE) \$(COMPONENT)" \
-  'Created-By: Packages' 'Origin: Debian' | sort -u)
+  'Created-By: Packages' 'Origin: Debian' | sed "s/ $host_release\([- ]\)/ bookworm\1/" | sort -u)
 [ ${#bookworm_lines[@]} -gt 0 ] || bookworm_lines=("deb-src [signed-by=$debian_keyring] $debian_archive bookworm main")
 declare -a apt_bookworm apt_trixie
 private_apt bookworm "${bookworm_lines[@]}"

@@ -39,6 +39,10 @@ def all_assets():
                   for p in glob.glob(asset(folder) + "/**", recursive=True) if p.endswith((".ttf", ".ogg", ".png", ".bmp")))
 
 
+def roots(script, *args):  # bash with the Debian root helpers (scripts/debian-root.sh); args are $0, $1...
+    return ["bash", "-c", f"cd {SOURCE_DIR}/scripts; . ./packages.sh; . ./debian-root.sh; cd /; " + script, *args]
+
+
 def wait_for(condition, timeout, what, interval=0.02):
     deadline = time.monotonic() + timeout
     while not (result := condition()):

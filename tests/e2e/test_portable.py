@@ -3,13 +3,9 @@
 # naming an empty folder or the system's own libraries; the game loads what it carries.
 import os, pathlib, subprocess, tempfile, unittest  # noqa: E401
 
-from harness import EXIT_STATUS, JOGAR, SAIR, SOURCE_DIR, Game, choose, middle, wait_menu
+from harness import EXIT_STATUS, JOGAR, SAIR, Game, choose, middle, roots, wait_menu
 
 NAME = os.path.basename(TARBALL := os.environ.get("SUNKEN_PORTABLE_TARBALL", ""))[:-len(".tar.xz")]  # its top folder
-
-
-def roots(script, *args):  # bash with the Debian root helpers; args are $0, $1...
-    return ["bash", "-c", f"cd {SOURCE_DIR}/scripts; . ./packages.sh; . ./debian-root.sh; cd /; " + script, *args]
 
 
 class PortableTest(unittest.TestCase):
