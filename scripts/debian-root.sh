@@ -56,6 +56,8 @@ fresh_root() {
 in_root() {
   local dir=$1; shift
   mkdir -p "$dir/proc" "$dir/dev" "$dir/tmp/.X11-unix"
+  # On a machine where no X server has run yet, the folder to bind is missing.
+  [ -d /tmp/.X11-unix ] || install -d -m 1777 /tmp/.X11-unix
   # In a mount namespace of its own, the binds go with the command however it
   # ends; and the command dies with the shell that started it, so that killing
   # that shell (as a test that gives up does) leaves nothing running or bound.
