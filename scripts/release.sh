@@ -56,11 +56,11 @@ log_date=$(sed -n 's/^## \[[^]]*\] - \([0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\)$/\1/p'
   refuse "CHANGELOG.md's newest entry must start '## [$version] - YYYY-MM-DD' (it starts '${entry:-nothing}')"
 [ "$log_version" = "$version" ] ||
   refuse "CHANGELOG.md's newest entry is $log_version, but project() in CMakeLists.txt declares $version"
-release=$(grep -m1 -o '<release [^>]*>' packaging/sunken-finds.metainfo.xml || true)
+release=$(grep -m1 -o '<release [^>]*>' packaging/io.github.sunkenfinds.SunkenFinds.metainfo.xml || true)
 meta_version=$(sed -n 's/.*version="\([^"]*\)".*/\1/p' <<<"$release")
 meta_date=$(sed -n 's/.*date="\([^"]*\)".*/\1/p' <<<"$release")
 [ "$meta_version" = "$version" ] && [ "$meta_date" = "$log_date" ] ||
-  refuse "the newest <release> in packaging/sunken-finds.metainfo.xml is ${meta_version:-none} of" \
+  refuse "the newest <release> in packaging/io.github.sunkenfinds.SunkenFinds.metainfo.xml is ${meta_version:-none} of" \
     "${meta_date:-no date}, but CHANGELOG.md's is $version of $log_date"
 # A release is a commit: what it builds is what anyone can check out.
 [ -z "$(git status --porcelain --untracked-files=normal)" ] ||
