@@ -109,19 +109,24 @@ source_tarball() {
 step source source_tarball
 
 # deb RELEASE NUMBER: the .deb built in a fresh root of that Debian release,
-# from the source tarball, with that release's compiler and SFML; its version
+# from the source tarball, with that release's compiler, SFML and hardening
+# flags (CMake takes CXXFLAGS and LDFLAGS from the environment); its version
 # says the release too (1.0.0~deb12 before 1.0.0~deb13, both before 1.0.0).
 deb() {
   local release=$1 number=$2 dir=$work/root-$1
   fresh_root "$release" "$dir"
   root_install "$dir" "${BUILD_PACKAGES[@]}" dpkg-dev file xz-utils
   mkdir -p "$dir/build" && cp "$dist/$name.tar.xz" "$dir/build/"
-  in_root "$dir" env SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" bash -euc '
+  local flags
+  flags=$(root_build_flags "$dir") && mapfile -t flags <<<"$flags"
+  echo "hardened: ${flags[*]}"
+  in_root "$dir" env "${flags[@]}" SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" bash -euc '
     cd /build && tar -xJf "$0.tar.xz"
     cmake -S "$0" -B out -DCMAKE_BUILD_TYPE=Release -DCPACK_STRIP_FILES=ON \
       -DCPACK_DEBIAN_PACKAGE_VERSION="$1"
     cmake --build out -j2
     cd out && cpack -G DEB' "$name" "$version~deb$number"
+  built_with "$dir/build/out" "${flags[@]}"
   cp "$dir"/build/out/sunken-finds_*.deb "$dist/sunken-finds_${version}_debian${number}_amd64.deb"
   drop_root "$dir"
 }
