@@ -175,6 +175,51 @@ play_deb() {
 step play-debian12 play_deb bookworm 12
 step play-debian13 play_deb trixie 13
 
+# Debian's own checks of each .deb, by the tools of its release in a fresh
+# root of it (build-release/logs/debian-checks-N.log has their reports):
+# - lintian: no error and no warning (the package carries its overrides);
+# - hardening-check on every ELF file the .deb holds, and on Debian 12 the
+#   portable build's game: PIE, stack protector, read-only relocations and
+#   immediate binding. Its fortify and control-flow lines are guesses from
+#   the code (no for Debian's own apt too): built_with saw those flags on the
+#   compile lines;
+# - appstreamcli validate-tree of the unpacked .deb: no error and no warning
+#   but the homepage the game does not have yet;
+# - piuparts installs the .deb with its dependencies into a copy of the
+#   minimal root, removes and purges it, and finds nothing left (under a
+#   minute here).
+debian_checks() {
+  local release=$1 number=$2 dir=$work/checks-$1 deb=sunken-finds_${version}_debian${number}_amd64.deb
+  fresh_root "$release" "$dir"
+  root_install "$dir" lintian devscripts binutils file appstream piuparts debootstrap
+  cp "$dist/$deb" "$dir/tmp/"
+  mkdir "$dir/tmp/ours"
+  [ "$number" != 12 ] || tar -xJf "$dist/$name-linux-x86_64.tar.xz" -C "$dir/tmp/ours"
+  cp -a "$(debian_root "$release")" "$dir/tmp/base" && cp /etc/resolv.conf "$dir/tmp/base/etc/"
+  in_root "$dir" bash -euc 'cd /tmp
+    echo "-- lintian $(dpkg-query -W -f "\${Version}" lintian) (no output: clean)"
+    chmod 644 "$0"
+    setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp lintian --fail-on error,warning "$0"
+    echo "-- hardening-check"
+    dpkg-deb -x "$0" ours/deb
+    find ours -type f -exec sh -c "file -b \"\$1\" | grep -q ^ELF" sh {} \; -print | sort >elf-files
+    [ -s elf-files ] || { echo "no ELF file in $0"; exit 1; }
+    xargs -a elf-files hardening-check --nofortify --nocfprotection
+    echo "-- appstreamcli $(dpkg-query -W -f "\${Version}" appstream) validate-tree"
+    status=0 && appstreamcli validate-tree --no-net ours/deb >appstream 2>&1 || status=$?
+    cat appstream && echo "exit status $status"
+    grep -q "^io.github.sunkenfinds.SunkenFinds.metainfo.xml$" appstream || { echo "not validated: our metainfo file"; exit 1; }
+    ! grep -E "^ *[EW]: " appstream | grep -v ":url-homepage-missing\$" || { echo "appstream: a new error or warning"; exit 1; }
+    echo "-- piuparts $(dpkg-query -W -f "\${Version}" piuparts)"
+    start=$(date +%s)
+    piuparts --no-upgrade-test -e /tmp/base -d "$1" -m "$2" "$0" >piuparts.log 2>&1 ||
+      { tail -n 30 piuparts.log; exit 1; }
+    echo "$(tail -n 2 piuparts.log | head -n 1) in $(($(date +%s) - start)) s"' "$deb" "$release" "$(debian_mirror)"
+  drop_root "$dir"
+}
+step debian-checks-12 debian_checks bookworm 12
+step debian-checks-13 debian_checks trixie 13
+
 # The portable build as the suite's long tier plays it: in a Debian 13 root
 # with only GL, X11, udev and ALSA, and here with the system's SFML hidden.
 play_portable() {
