@@ -189,7 +189,7 @@ step play-debian13 play_deb trixie 13
 #   minimal root, removes and purges it, and finds nothing left (under a
 #   minute here).
 debian_checks() {
-  local release=$1 number=$2 dir=$work/checks-$1 deb=sunken-finds_${version}_debian${number}_amd64.deb
+  local release=$1 number=$2 dir=$work/checks-$1 deb=sunken-finds_${version}_debian$2_amd64.deb
   fresh_root "$release" "$dir"
   root_install "$dir" lintian devscripts binutils file appstream piuparts debootstrap
   cp "$dist/$deb" "$dir/tmp/"
