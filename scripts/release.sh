@@ -205,7 +205,7 @@ debian_checks() {
     dpkg-deb -x "$0" ours/deb
     find ours -type f -exec sh -c "file -b \"\$1\" | grep -q ^ELF" sh {} \; -print | sort >elf-files
     [ -s elf-files ] || { echo "no ELF file in $0"; exit 1; }
-    guesses="--nofortify --nocfprotection"  # Debian 13's also guesses branch protection
+    guesses="--nofortify --nocfprotection"  # and Debian 13 guesses branch protection
     ! hardening-check --help | grep -q -- --nobranchprotection || guesses="$guesses --nobranchprotection"
     xargs -a elf-files hardening-check $guesses
     echo "-- appstreamcli $(dpkg-query -W -f "\${Version}" appstream) validate-tree"
