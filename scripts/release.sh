@@ -186,8 +186,7 @@ step play-debian13 play_deb trixie 13
 # - appstreamcli validate-tree of the unpacked .deb: no error and no warning
 #   but the homepage the game does not have yet;
 # - piuparts installs the .deb with its dependencies into a copy of the
-#   minimal root, removes and purges it, and finds nothing left (under a
-#   minute here).
+#   minimal root, removes and purges it, and finds nothing left (about 20 s).
 debian_checks() {
   local release=$1 number=$2 dir=$work/checks-$1 deb=sunken-finds_${version}_debian$2_amd64.deb
   fresh_root "$release" "$dir"
