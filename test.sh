@@ -20,7 +20,7 @@ esac
 
 install_build_packages libgtest-dev xvfb xauth \
   python3 python3-xlib python3-pil python3-pefile libgl1-mesa-dri clang-tidy cppcheck \
-  desktop-file-utils appstream dpkg-dev file git
+  desktop-file-utils appstream dpkg-dev file git groff-base
 
 # Its own build folder, with every option it relies on: a build of play.sh's
 # or bench.sh's never changes what is tested here.

@@ -13,6 +13,12 @@
 #   root_install DIR PKG...    installs packages into DIR with its own apt
 #                              (errors only), keeping the downloaded .debs in
 #                              the cache
+#   root_build_flags DIR       prints CXXFLAGS=... and LDFLAGS=..., one a line,
+#                              the hardened flags that DIR's Debian release
+#                              builds its own packages with (its dpkg-dev)
+#   built_with OUT FLAGS...    fails unless every flag of root_build_flags is
+#                              on every compile line of the CMake build OUT
+#                              and on the game's link line
 #
 # The roots come from the archive that the system's apt sources name; the
 # system's own apt setup is never changed. Needs root (debootstrap, chroot).
@@ -56,6 +62,8 @@ fresh_root() {
 in_root() {
   local dir=$1; shift
   mkdir -p "$dir/proc" "$dir/dev" "$dir/tmp/.X11-unix"
+  # On a machine where no X server has run yet, the folder to bind is missing.
+  [ -d /tmp/.X11-unix ] || install -d -m 1777 /tmp/.X11-unix
   # In a mount namespace of its own, the binds go with the command however it
   # ends; and the command dies with the shell that started it, so that killing
   # that shell (as a test that gives up does) leaves nothing running or bound.
@@ -73,6 +81,29 @@ root_install() {
     --no-install-recommends "$@" >/dev/null' sh "$@" || status=$?
   cp -n "$dir"/var/cache/apt/archives/*.deb "$debs/" 2>/dev/null || true
   return $status
+}
+
+# dpkg-buildflags with every hardening feature, run in /build (its own
+# -ffile-prefix-map names the folder it runs in). CMake reads no CPPFLAGS
+# (-D_FORTIFY_SOURCE), so they go in front of CXXFLAGS.
+root_build_flags() {
+  mkdir -p "$1/build"
+  in_root "$1" env DEB_BUILD_MAINT_OPTIONS=hardening=+all sh -c 'cd /build &&
+    echo "CXXFLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" &&
+    echo "LDFLAGS=$(dpkg-buildflags --get LDFLAGS)"'
+}
+
+built_with() {
+  local out=$1 flag lines; shift
+  lines=$(grep -c '"command"' "$out/compile_commands.json")
+  for flag in ${1#CXXFLAGS=}; do
+    [ "$(grep '"command"' "$out/compile_commands.json" | grep -cF -- " $flag ")" = "$lines" ] ||
+      { echo "built_with: $flag is not on every compile line of $out" >&2; return 1; }
+  done
+  for flag in ${2#LDFLAGS=}; do
+    grep -qF -- " $flag " "$out/CMakeFiles/sunken-finds.dir/link.txt" ||
+      { echo "built_with: $flag is not on the game's link line in $out" >&2; return 1; }
+  done
 }
 
 drop_root() {

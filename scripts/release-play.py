@@ -14,7 +14,9 @@ from harness import EXIT_STATUS, JOGAR, Game, choose, middle, selection_shown, w
 root = os.path.realpath(sys.argv[1])
 
 
-start = f'source "{here}/packages.sh"; source "{here}/debian-root.sh"; in_root "$0" sh -c "cd / && exec sunken-finds"'
+# A player's PATH, as Debian gives it (login.defs): the launcher is in /usr/games.
+path = "/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games"
+start = f'source "{here}/packages.sh"; source "{here}/debian-root.sh"; in_root "$0" sh -c "cd / && PATH={path} exec sunken-finds"'
 game = Game(command=["bash", "-c", start, root], cwd="/", start_timeout=60)
 try:
     wait_menu(game)

@@ -56,11 +56,11 @@ log_date=$(sed -n 's/^## \[[^]]*\] - \([0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\)$/\1/p'
   refuse "CHANGELOG.md's newest entry must start '## [$version] - YYYY-MM-DD' (it starts '${entry:-nothing}')"
 [ "$log_version" = "$version" ] ||
   refuse "CHANGELOG.md's newest entry is $log_version, but project() in CMakeLists.txt declares $version"
-release=$(grep -m1 -o '<release [^>]*>' packaging/sunken-finds.metainfo.xml || true)
+release=$(grep -m1 -o '<release [^>]*>' packaging/io.github.sunkenfinds.SunkenFinds.metainfo.xml || true)
 meta_version=$(sed -n 's/.*version="\([^"]*\)".*/\1/p' <<<"$release")
 meta_date=$(sed -n 's/.*date="\([^"]*\)".*/\1/p' <<<"$release")
 [ "$meta_version" = "$version" ] && [ "$meta_date" = "$log_date" ] ||
-  refuse "the newest <release> in packaging/sunken-finds.metainfo.xml is ${meta_version:-none} of" \
+  refuse "the newest <release> in packaging/io.github.sunkenfinds.SunkenFinds.metainfo.xml is ${meta_version:-none} of" \
     "${meta_date:-no date}, but CHANGELOG.md's is $version of $log_date"
 # A release is a commit: what it builds is what anyone can check out.
 [ -z "$(git status --porcelain --untracked-files=normal)" ] ||
@@ -109,19 +109,24 @@ source_tarball() {
 step source source_tarball
 
 # deb RELEASE NUMBER: the .deb built in a fresh root of that Debian release,
-# from the source tarball, with that release's compiler and SFML; its version
+# from the source tarball, with that release's compiler, SFML and hardening
+# flags (CMake takes CXXFLAGS and LDFLAGS from the environment); its version
 # says the release too (1.0.0~deb12 before 1.0.0~deb13, both before 1.0.0).
 deb() {
   local release=$1 number=$2 dir=$work/root-$1
   fresh_root "$release" "$dir"
   root_install "$dir" "${BUILD_PACKAGES[@]}" dpkg-dev file xz-utils
   mkdir -p "$dir/build" && cp "$dist/$name.tar.xz" "$dir/build/"
-  in_root "$dir" env SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" bash -euc '
+  local flags
+  flags=$(root_build_flags "$dir") && mapfile -t flags <<<"$flags"
+  echo "hardened: ${flags[*]}"
+  in_root "$dir" env "${flags[@]}" SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" bash -euc '
     cd /build && tar -xJf "$0.tar.xz"
     cmake -S "$0" -B out -DCMAKE_BUILD_TYPE=Release -DCPACK_STRIP_FILES=ON \
       -DCPACK_DEBIAN_PACKAGE_VERSION="$1"
     cmake --build out -j2
     cd out && cpack -G DEB' "$name" "$version~deb$number"
+  built_with "$dir/build/out" "${flags[@]}"
   cp "$dir"/build/out/sunken-finds_*.deb "$dist/sunken-finds_${version}_debian${number}_amd64.deb"
   drop_root "$dir"
 }
@@ -169,6 +174,53 @@ play_deb() {
 }
 step play-debian12 play_deb bookworm 12
 step play-debian13 play_deb trixie 13
+
+# Debian's own checks of each .deb, by the tools of its release in a fresh
+# root of it (build-release/logs/debian-checks-N.log has their reports):
+# - lintian: no error and no warning (the package carries its overrides);
+# - hardening-check on every ELF file the .deb holds, and on Debian 12 the
+#   portable build's game: PIE, stack protector, read-only relocations and
+#   immediate binding. Its fortify and control-flow lines are guesses from
+#   the code (no for Debian's own apt too): built_with saw those flags on the
+#   compile lines;
+# - appstreamcli validate-tree of the unpacked .deb: no error and no warning
+#   but the homepage the game does not have yet;
+# - piuparts installs the .deb with its dependencies into a copy of the
+#   minimal root, removes and purges it, and finds nothing left (about 20 s).
+debian_checks() {
+  local release=$1 number=$2 dir=$work/checks-$1 deb=sunken-finds_${version}_debian$2_amd64.deb
+  fresh_root "$release" "$dir"
+  root_install "$dir" lintian devscripts binutils file appstream piuparts debootstrap
+  cp "$dist/$deb" "$dir/tmp/"
+  mkdir "$dir/tmp/ours"
+  # The portable build's game (built on Debian 12); the libraries it carries are Debian's.
+  [ "$number" != 12 ] || tar -xJf "$dist/$name-linux-x86_64.tar.xz" -C "$dir/tmp/ours" --wildcards '*/bin/*'
+  cp -a "$(debian_root "$release")" "$dir/tmp/base" && cp /etc/resolv.conf "$dir/tmp/base/etc/"
+  in_root "$dir" bash -euc 'cd /tmp
+    echo "-- lintian $(dpkg-query -W -f "\${Version}" lintian) (no output: clean)"
+    chmod 644 "$0"
+    setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp lintian --fail-on error,warning "$0"
+    echo "-- hardening-check"
+    dpkg-deb -x "$0" ours/deb
+    find ours -type f -exec sh -c "file -b \"\$1\" | grep -q ^ELF" sh {} \; -print | sort >elf-files
+    [ -s elf-files ] || { echo "no ELF file in $0"; exit 1; }
+    guesses="--nofortify --nocfprotection"  # and Debian 13 guesses branch protection
+    ! hardening-check --help | grep -q -- --nobranchprotection || guesses="$guesses --nobranchprotection"
+    xargs -a elf-files hardening-check $guesses
+    echo "-- appstreamcli $(dpkg-query -W -f "\${Version}" appstream) validate-tree"
+    status=0 && appstreamcli validate-tree --no-net ours/deb >appstream 2>&1 || status=$?
+    cat appstream && echo "exit status $status"
+    ! grep -E "^ *[EW]: " appstream | grep -v ": url-homepage-missing\$" || { echo "appstream: a new error or warning"; exit 1; }
+    grep -q "^io.github.sunkenfinds.SunkenFinds.metainfo.xml$" appstream || { echo "not validated: our metainfo file"; exit 1; }
+    echo "-- piuparts $(dpkg-query -W -f "\${Version}" piuparts)"
+    start=$(date +%s)
+    piuparts --no-upgrade-test -e /tmp/base -d "$1" -m "$2" "$0" >piuparts.log 2>&1 ||
+      { tail -n 30 piuparts.log; exit 1; }
+    echo "$(tail -n 2 piuparts.log | head -n 1) in $(($(date +%s) - start)) s"' "$deb" "$release" "$(debian_mirror)"
+  drop_root "$dir"
+}
+step debian-checks-12 debian_checks bookworm 12
+step debian-checks-13 debian_checks trixie 13
 
 # The portable build as the suite's long tier plays it: in a Debian 13 root
 # with only GL, X11, udev and ALSA, and here with the system's SFML hidden.

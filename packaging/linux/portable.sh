@@ -49,13 +49,16 @@ else
 fi
 # DT_RPATH (not RUNPATH) $ORIGIN/../lib: searched before LD_LIBRARY_PATH, and
 # for the carried libraries' own dependencies too.
-in_root "$root" env SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" sh -c 'cd /build &&
+# Hardened as Debian 12 builds its own packages.
+flags=$(root_build_flags "$root") && mapfile -t flags <<<"$flags"
+in_root "$root" env "${flags[@]}" SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" sh -c 'cd /build &&
   cmake -S src -B out -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_CXX_FLAGS="-ffile-prefix-map=/build/src=." \
-    -DCMAKE_EXE_LINKER_FLAGS="-Wl,--disable-new-dtags -s" \
+    -DCMAKE_CXX_FLAGS="$CXXFLAGS -ffile-prefix-map=/build/src=." \
+    -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS -Wl,--disable-new-dtags -s" \
     -DCMAKE_BUILD_WITH_INSTALL_RPATH=ON -DCMAKE_INSTALL_RPATH="\$ORIGIN/../lib" &&
   cmake --build out -j2' >>"$log" 2>&1 ||
   { tail -n 30 "$log" >&2; echo "portable.sh: building the game failed" >&2; exit 1; }
+built_with "$root/build/out" "${flags[@]}"
 
 # --- which libraries it carries ---------------------------------------------------
 # Each library the game loads is carried (and why) or the system's; one that is

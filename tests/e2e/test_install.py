@@ -9,6 +9,7 @@ from Xlib import X
 from harness import EXIT_STATUS, GAME, JOGAR, SAIR, Game, asset, choose, middle, wait_menu
 
 BUILD = os.environ.get("SUNKEN_BUILD_DIR", os.path.dirname(GAME))
+METAINFO = "io.github.sunkenfinds.SunkenFinds.metainfo.xml"
 
 
 def run(*command, **options):
@@ -21,9 +22,13 @@ class InstallTest(unittest.TestCase):
         run("cmake", "--install", BUILD, "--prefix", "/usr", env=dict(os.environ, DESTDIR=stage))
         usr = stage + "/usr/share/"
         run("desktop-file-validate", usr + "applications/sunken-finds.desktop")
-        run("appstreamcli", "validate", "--no-net", usr + "metainfo/sunken-finds.metainfo.xml")
+        run("appstreamcli", "validate", "--no-net", usr + "metainfo/" + METAINFO)
+        # The manual page renders without a warning.
+        page = subprocess.run(f"zcat {usr}man/man6/sunken-finds.6.gz | groff -ww -man -Tutf8",
+                              shell=True, capture_output=True, text=True, check=True)
+        self.assertEqual((page.stderr, re.findall(r"^SUNKEN-FINDS\(6\)", page.stdout, re.M)), ("", ["SUNKEN-FINDS(6)"]))
         # The launcher from /: the main menu, its window named as the desktop entry says, with an icon.
-        g = Game(command=[stage + "/usr/bin/sunken-finds"], cwd="/")
+        g = Game(command=[stage + "/usr/games/sunken-finds"], cwd="/")
         self.addCleanup(g.close)
         wait_menu(g)
         with open(usr + "applications/sunken-finds.desktop") as entry:
@@ -38,8 +43,11 @@ class InstallTest(unittest.TestCase):
         packed = {line.split()[-1].lstrip(".") for line in run("dpkg-deb", "-c", deb).splitlines()}
         staged = {os.path.join(top, f)[len(stage):] for top, _, files in os.walk(stage + "/usr") for f in files}
         self.assertEqual(staged - packed, set())
-        for path in ("bin/sunken-finds", "lib/sunken-finds/sunken-finds", "share/sunken-finds/Sounds/1.ogg",
-                     "share/icons/hicolor/256x256/apps/sunken-finds.png", "share/metainfo/sunken-finds.metainfo.xml"):
+        # Its changelog is one dpkg reads, newest entry first.
+        changelog = run("sh", "-c", f"zcat {usr}doc/sunken-finds/changelog.gz | dpkg-parsechangelog -l - -S Version")
+        self.assertEqual(changelog, run("dpkg-deb", "-f", deb, "Version"))
+        for path in ("games/sunken-finds", "lib/sunken-finds/sunken-finds", "share/sunken-finds/Sounds/1.ogg",
+                     "share/man/man6/sunken-finds.6.gz", "share/icons/hicolor/256x256/apps/sunken-finds.png"):
             self.assertIn("/usr/" + path, packed)
         depends = run("dpkg-deb", "-f", deb, "Depends")
         if "libsfml-" in run("ldd", stage + "/usr/lib/sunken-finds/sunken-finds"):
@@ -51,7 +59,7 @@ class InstallTest(unittest.TestCase):
     def test_release_refuses_versions_that_disagree_and_uncommitted_changes(self):
         # A scratch repository of what the release command reads: it agrees, then each fault is refused by name.
         repo = self.enterContext(tempfile.TemporaryDirectory(prefix="sunken-release-"))
-        for path in ("CMakeLists.txt", "CHANGELOG.md", "packaging/sunken-finds.metainfo.xml", "scripts/release.sh"):
+        for path in ("CMakeLists.txt", "CHANGELOG.md", "packaging/" + METAINFO, "scripts/release.sh"):
             os.makedirs(os.path.dirname(f"{repo}/{path}"), exist_ok=True)
             shutil.copy2(asset(path), f"{repo}/{path}")
         git = ["git", "-C", repo, "-c", "user.name=t", "-c", "user.email=t@localhost"]
@@ -63,7 +71,7 @@ class InstallTest(unittest.TestCase):
         self.assertEqual(check().returncode, 0, check().stderr)
         for path, pattern, change, commit, named in (
                 ("CHANGELOG.md", r"^## \[[^]]*\]", "## [0.9.9]", True, "CHANGELOG.md's newest entry is 0.9.9"),
-                ("packaging/sunken-finds.metainfo.xml", r'date="[^"]*"', 'date="2001-01-01"', True, "2001-01-01"),
+                ("packaging/" + METAINFO, r'date="[^"]*"', 'date="2001-01-01"', True, "2001-01-01"),
                 ("CMakeLists.txt", r"\n\Z", "\n# not committed\n", False, "uncommitted changes")):
             with open(f"{repo}/{path}", "r+") as f:
                 text = re.sub(pattern, change, f.read(), count=1, flags=re.M)
