@@ -22,7 +22,12 @@ class InstallTest(unittest.TestCase):
         run("cmake", "--install", BUILD, "--prefix", "/usr", env=dict(os.environ, DESTDIR=stage))
         usr = stage + "/usr/share/"
         run("desktop-file-validate", usr + "applications/sunken-finds.desktop")
-        run("appstreamcli", "validate", "--no-net", usr + "metainfo/" + METAINFO)
+        # AppStream 1.0 (Debian 13) warns of the homepage the game does not have yet; nothing else may show.
+        report = subprocess.run(["appstreamcli", "validate", "--no-net", usr + "metainfo/" + METAINFO],
+                                capture_output=True, text=True)
+        problems = [line for line in report.stdout.splitlines()
+                    if re.match(r"\s*[EW]: ", line) and not line.endswith(": url-homepage-missing")]
+        self.assertEqual((problems, report.returncode in (0, 3)), ([], True), report.stdout + report.stderr)
         # The manual page renders without a warning.
         page = subprocess.run(f"zcat {usr}man/man6/sunken-finds.6.gz | groff -ww -man -Tutf8",
                               shell=True, capture_output=True, text=True, check=True)
