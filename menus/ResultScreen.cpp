@@ -6,7 +6,9 @@
 
 namespace {
 // Where the background does not reach (it failed to load): the black texts still read on it.
-const sf::Color kClearColour = sf::Color::White;
+// White spelled out: a copy of sf::Color::White made at start-up may run
+// before SFML has set White up, when SFML is linked in statically.
+const sf::Color kClearColour(255, 255, 255);
 }  // namespace
 
 std::optional<int> resultChoiceAt(const ResultLayout& layout, int x, int y)

@@ -13,7 +13,9 @@ constexpr std::array<const char*, HowToPages::kPageCount> kPagePaths{
 constexpr unsigned kNextSize = 50;
 const sf::Vector2f kNextPosition{100, 500};
 // Where a page does not reach (one failed to load): "Next ->" still reads on it.
-const sf::Color kClearColour = sf::Color::White;
+// White spelled out: a copy of sf::Color::White made at start-up may run
+// before SFML has set White up, when SFML is linked in statically.
+const sf::Color kClearColour(255, 255, 255);
 }  // namespace
 
 int howto::Run(sf::RenderWindow& window)
