@@ -17,7 +17,7 @@ int mainmenu::Run(sf::RenderWindow& window)
 
 std::optional<int> mainmenu::handleEvent(const sf::Event& event, FramePacer& pacer)
 {
-    if (!menu || !takePointer(event, mouseX, mouseY))
+    if (!takePointer(event, mouseX, mouseY))
         return std::nullopt;
     if (isPress(event, sf::Mouse::Left)) {
         std::cout << "Pressed" << std::endl;
@@ -32,6 +32,5 @@ std::optional<int> mainmenu::handleEvent(const sf::Event& event, FramePacer& pac
 void mainmenu::draw(sf::RenderTarget& target) const
 {
     drawBackground(target, background, sf::Color::Black);
-    if (menu)
-        menu->draw(target);
+    menu->draw(target);
 }

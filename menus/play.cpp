@@ -55,7 +55,7 @@ std::optional<int> play::handleEvent(const sf::Event& event, FramePacer& pacer)
         });
         if (hit != pictures.end())
             return kPictures[static_cast<std::size_t>(hit - pictures.begin())].level;
-    } else if (event.type == sf::Event::MouseMoved && menu && menu->Position(mouseX, mouseY)) {
+    } else if (event.type == sf::Event::MouseMoved && menu->Position(mouseX, mouseY)) {
         pacer.changed();
     }
     return std::nullopt;
@@ -67,6 +67,5 @@ void play::draw(sf::RenderTarget& target) const
     drawBackground(target, background, sf::Color::Black);
     for (const sf::Sprite& picture : pictures)
         target.draw(picture);
-    if (menu)
-        menu->draw(target);
+    menu->draw(target);
 }
