@@ -18,9 +18,10 @@ install_packages() {
 
 # What building the game needs.
 BUILD_PACKAGES=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev)
-# What building SFML 2 with the game needs (cmake/SFML.cmake), in place of
-# libsfml-dev where the archive's is SFML 3 (Debian testing) or there is none.
-SFML_BUILD_PACKAGES=(git libfreetype-dev libopenal-dev libvorbis-dev libflac-dev libx11-dev
+# What building SFML 2 with the game needs (cmake/SFML.cmake) beyond the rest
+# of BUILD_PACKAGES (OpenAL, X11), in place of libsfml-dev where the archive's
+# is SFML 3 (Debian testing) or there is none.
+SFML_BUILD_PACKAGES=(git libfreetype-dev libvorbis-dev libflac-dev
   libxrandr-dev libxcursor-dev libudev-dev libgl-dev)
 
 # install_build_packages [PACKAGE...]: BUILD_PACKAGES, with SFML_BUILD_PACKAGES
