@@ -109,9 +109,9 @@ class Game:
                 self.lines.append(raw.decode(errors="replace").rstrip("\n"))
                 self._lock.notify_all()
 
-    def _read_stderr(self):  # counted, not kept: a flood must not fill the disk
+    def _read_stderr(self):  # counted, and only its head kept: a flood must not fill the disk
         while chunk := self.process.stderr.read1(65536):
-            self.stderr_head = (self.stderr_head + chunk)[:4096]
+            self.stderr_head = (self.stderr_head + chunk)[:65536]
             self.stderr_bytes += len(chunk)
 
     def _find_window(self):

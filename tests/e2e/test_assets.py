@@ -7,7 +7,7 @@ import unittest
 
 from harness import (COMO_JOGAR, CORNER, EXIT_STATUS, FONT, FUNDO, HIDDEN, JOGAR, LEVEL_PICTURES, LISTED, LONG,
                      MENU_BACKGROUND, MUSIC, NEXT, PAGES, SAIR, SELECTION_BACKGROUND, WON_SAIR, Game,
-                     all_assets, choose, level_problems, middle, object_point, picture_point, press_line)
+                     all_assets, choose, level_problems, middle, object_point, picture_point, press_line, wait_for)
 
 PICTURES = [relative for relative, _ in LEVEL_PICTURES]
 # What each screen loads with a report, on every visit (the later how-to pages and the music have none).
@@ -18,6 +18,8 @@ REPORTED = {"menu": [MENU_BACKGROUND, FONT], "selection": [SELECTION_BACKGROUND,
 WHITE, BLACK = ((255, 255),) * 3, ((0, 0),) * 3
 BACKGROUNDS = {"menu": (MENU_BACKGROUND, BLACK), "selection": (SELECTION_BACKGROUND, BLACK), "howto": (PAGES[0], WHITE),
                "won": (MENU_BACKGROUND, WHITE), **{level: (FUNDO, WHITE) for level in (1, 2, 3)}}
+# The order in which each level loads its hidden pictures: the spyglass (5) before the bird (4).
+LOAD_ORDER = {level: [1, 2, 3, 5, 4, *range(6, 5 * level + 1)] for level in (1, 2, 3)}
 USES = {f: {s for s, files in REPORTED.items() if f in files} | ({"howto"} if f in PAGES else set()) for f in all_assets()}
 ROWS = [  # level 1 is won where it can be, so the won screen is visited with it
     ({FONT: "remove"}, {"howto", "selection", 1, 2, 3}),
@@ -83,9 +85,14 @@ class Tour:
     def level(self, level):
         g, everything = self.g, list(range(1, 5 * level + 1))
         self.selection()
-        point = picture_point(level)
+        point, since = picture_point(level), len(g.stderr_head)
         g.click(*point, times=2)  # the level answers the second press
         self.arrive(level)
+        # Standard error names each picture that failed to load, in the order the level loads them.
+        expected = [f for i in LOAD_ORDER[level] if (f := HIDDEN[i - 1]) in self.broken]
+        named = lambda: [f for line in g.stderr_head[since:].decode().splitlines() for f in HIDDEN if line.endswith(f)]  # noqa: E731
+        wait_for(lambda: len(named()) >= len(expected), 5, f"level {level}'s failed loads on standard error")
+        assert named() == expected, f"level {level} loaded its hidden pictures out of order: {named()}"
         g.expect(press_line(level, point))
         if not self.damaged.keys() & {FUNDO, *LISTED}:  # what did load is drawn
             shown = [i for i in everything if HIDDEN[i - 1] not in self.broken]
