@@ -8,10 +8,13 @@
 //   sunken-bench --bare                      one picture and a text, 60 frames; VmHWM in MB
 //   sunken-bench --idle-floor [--silent]     the game's window and music, polled at 60 Hz
 //                                            and never drawn, until closed (realgame.py)
+//   sunken-bench --ticking-floor [--silent]  the same, with level 3's whole picture drawn
+//                                            once a second, as its countdown needs
 #include "core/FramePacer.hpp"
 #include "core/FrameProbe.hpp"
 #include "core/Music.hpp"
 #include "gameplay/LevelScreens.hpp"
+#include "gameplay/LevelTables.hpp"
 #include "menus/ResultScreen.hpp"
 #include "menus/howto.hpp"
 #include "menus/mainmenu.hpp"
@@ -20,6 +23,7 @@
 #include <SFML/Graphics.hpp>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -245,9 +249,48 @@ int bare()
     return 0;
 }
 
-// The floor of idle CPU: the game's window with its music, its events polled
-// at the game's 60 Hz through the game's own sleep, and nothing drawn.
-int idleFloor(bool withMusic)
+// The floors of idle CPU: the game's window with its music, its events polled
+// at the game's 60 Hz through the game's own sleep. A still screen's floor
+// draws nothing. A ticking one draws a whole level picture once a second (the
+// background, level 3's fifteen pictures and a text), which a level's
+// countdown cannot do without: on a software renderer that frame is much of
+// what an idle level costs.
+enum class Floor { Still, Ticking };
+
+struct LevelPicture {
+    sf::Texture background;
+    std::array<sf::Texture, kMaxObjects> textures;
+    std::vector<sf::Sprite> sprites;
+    sf::Font font;
+    sf::Text text;
+
+    bool load()
+    {
+        bool loaded = background.loadFromFile("../Images/fundo.bmp");
+        loaded = font.loadFromFile("../Fonts/PirataOne-Regular.ttf") && loaded;
+        sprites.emplace_back(background);
+        for (int i = 0; i < levels::kLevel3.objectCount; ++i) {
+            const HiddenObject& object = levels::kLevel3.objects[i];
+            loaded = textures[i].loadFromFile(object.hiddenImage) && loaded;
+            sprites.emplace_back(textures[i]).setPosition(object.x, object.y);
+        }
+        text = sf::Text("Tempo restante: 60", font, 40);
+        text.setPosition(473, 0);
+        text.setFillColor(sf::Color::Black);
+        return loaded;
+    }
+
+    void show(sf::RenderWindow& window) const
+    {
+        window.clear(sf::Color::White);
+        for (const sf::Sprite& sprite : sprites)
+            window.draw(sprite);
+        window.draw(text);
+        window.display();
+    }
+};
+
+int idleFloor(Floor kind, bool withMusic)
 {
     const std::unique_ptr<sf::RenderWindow> window(gameWindow());
     std::optional<GameMusic> music;
@@ -258,12 +301,23 @@ int idleFloor(bool withMusic)
             return 1;
         }
     }
+    const auto picture = std::make_unique<LevelPicture>();
+    if (kind == Floor::Ticking && !picture->load()) {
+        std::fprintf(stderr, "sunken-bench: the ticking floor cannot load level 3's pictures\n");
+        return 1;
+    }
     FramePacer pacer;
+    std::optional<sf::Clock> sinceShown;
     while (window->isOpen()) {
         sf::Event event;
         while (window->pollEvent(event)) {
             if (event.type == sf::Event::Closed)
                 window->close();
+        }
+        const bool tickDue = !sinceShown || sinceShown->getElapsedTime() >= sf::seconds(1);
+        if (kind == Floor::Ticking && window->isOpen() && tickDue) {
+            picture->show(*window);
+            sinceShown.emplace();
         }
         pacer.waitForNextPoll();
     }
@@ -276,8 +330,9 @@ int main(int argc, char** argv)
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "--bare")
         return bare();
-    if (mode == "--idle-floor")
-        return idleFloor(!(argc > 2 && std::string(argv[2]) == "--silent"));
+    if (mode == "--idle-floor" || mode == "--ticking-floor")
+        return idleFloor(mode == "--idle-floor" ? Floor::Still : Floor::Ticking,
+                         !(argc > 2 && std::string(argv[2]) == "--silent"));
     if (mode == "--startup" && argc == 5) {
         std::vector<double> game, floor;
         for (int run = 0; run < std::atoi(argv[4]); ++run) {

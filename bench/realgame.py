@@ -2,9 +2,11 @@
 input), left alone on the main menu and in level 3: its CPU share and the
 frames it shows per second; and its peak resident set over menu -> level 1
 won -> won screen -> level selection -> level 3 -> Escape -> menu -> Sair.
-The idle floor is `sunken-bench --idle-floor` (the game's window and music,
-events polled at 60 Hz, nothing drawn) under the same harness, measured the
-same way, one floor run before each game run. With a previous build's binary
+Each idle figure has a floor under the same harness, measured the same way,
+each floor run once before each game run: the main menu's is
+`sunken-bench --idle-floor` (the game's window and music, events polled at
+60 Hz, nothing drawn); level 3's is `sunken-bench --ticking-floor` (the same,
+with a whole level picture drawn once a second, as its countdown must). With a previous build's binary
 as well, each run measures it too, after the current one. Prints table rows.
 Run with /usr/bin/python3 from anywhere:
     realgame.py RUNS RSS_FLOOR_MB GAME BENCH FRAME_COUNT_SHIM [PREVIOUS_GAME]
@@ -94,9 +96,9 @@ class Run:
         self.counter.close()
 
 
-def floor(bench, directory, shim):
+def floor(bench, directory, shim, mode):
     try:
-        run = Run(bench, directory, shim, "--idle-floor")
+        run = Run(bench, directory, shim, mode)
     except AssertionError as error:  # it ends at once when the music cannot play
         print(f"realgame.py: no idle floor, it needs an audio device ({error})", file=sys.stderr)
         return None
@@ -142,22 +144,29 @@ def full_path(program, shim):
         run.close()
 
 
-def rows(label, results, floors, rss_floor):
-    menu, menu_frames, level3, level3_frames, peak = (statistics.median(column) for column in zip(*results))
+def medians(floors):  # (CPU share, frames per second) of the floor runs that ran, or (None, None)
     floors = [f for f in floors if f]
-    floor_share, floor_frames = (statistics.median(column) for column in zip(*floors)) if floors else (None, None)
+    return tuple(statistics.median(column) for column in zip(*floors)) if floors else (None, None)
+
+
+def rows(label, results, still_floors, ticking_floors, rss_floor):
+    menu, menu_frames, level3, level3_frames, peak = (statistics.median(column) for column in zip(*results))
+    still, ticking = medians(still_floors), medians(ticking_floors)
     resolution = 100 / TICKS / IDLE_SECONDS
-    for name, share in (("main menu", menu), ("level 3", level3)):
+    # A still screen against the floor that draws nothing; level 3, whose countdown steps every second,
+    # against the floor that draws one whole picture a second.
+    judged = (("main menu", menu, menu_frames, still, "still"), ("level 3", level3, level3_frames, ticking, "ticking"))
+    for name, share, _, (floor_share, _), floor_name in judged:
         if floor_share is None:
             print(f"| idle CPU, {name}{label}, {IDLE_SECONDS:.0f} s (+-{resolution:.1f}%) | {100 * share:.1f}% of a core "
                   f"| - | - | <= floor + {100 * CPU_ABOVE_FLOOR:.0f} point: not judged, the floor needs an audio device |")
             continue
         verdict = "met" if share <= floor_share + CPU_ABOVE_FLOOR else "MISSED"
-        print(f"| idle CPU, {name}{label}, {IDLE_SECONDS:.0f} s (+-{resolution:.1f}%) | {100 * share:.1f}% of a core "
-              f"| {100 * floor_share:.1f}% | {share / floor_share:.2f}x "
+        print(f"| idle CPU, {name}{label}, {IDLE_SECONDS:.0f} s (+-{resolution:.1f}%; floor: {floor_name}) "
+              f"| {100 * share:.1f}% of a core | {100 * floor_share:.1f}% | {share / floor_share:.2f}x "
               f"| <= floor + {100 * CPU_ABOVE_FLOOR:.0f} point: {verdict} |")
-    for name, frames in (("main menu", menu_frames), ("level 3", level3_frames)):
-        print(f"| frames shown per idle second, {name}{label} | {frames:.1f} | "
+    for name, _, frames, (_, floor_frames), floor_name in judged:
+        print(f"| frames shown per idle second, {name}{label} (floor: {floor_name}) | {frames:.1f} | "
               f"{'-' if floor_frames is None else f'{floor_frames:.1f}'} | - "
               f"| none (about 0.5: the refresh every 2 s; level 3: 1, its countdown) |")
     verdict = "met" if peak <= RSS_RATIO * rss_floor else "MISSED"
@@ -169,15 +178,16 @@ def main():
     runs, rss_floor = int(sys.argv[1]), float(sys.argv[2])
     game, bench, shim = (os.path.abspath(path) for path in sys.argv[3:6])
     previous = os.path.abspath(sys.argv[6]) if len(sys.argv) > 6 else None
-    floors, results, before = [], [], []
+    still, ticking, results, before = [], [], [], []
     for _ in range(runs):  # alternately, so that a busy spell of the machine hits them alike
-        floors.append(floor(bench, os.path.dirname(game), shim))
+        still.append(floor(bench, os.path.dirname(game), shim, "--idle-floor"))
+        ticking.append(floor(bench, os.path.dirname(game), shim, "--ticking-floor"))
         results.append(full_path(game, shim))
         if previous:
             before.append(full_path(previous, shim))
-    rows("", results, floors, rss_floor)
+    rows("", results, still, ticking, rss_floor)
     if previous:
-        rows(", previous build", before, floors, rss_floor)
+        rows(", previous build", before, still, ticking, rss_floor)
 
 
 if __name__ == "__main__":
