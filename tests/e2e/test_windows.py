@@ -48,8 +48,10 @@ def showing(relative):  # whether a screenshot is mostly this picture of the unp
 
 
 class WineGame(Game):
-    # Windows places its window once more just after showing it, which undoes a
-    # move made before: the window counts as found once its first frame shows.
+    # Wine 10 maps a click against where it last placed the window, so the window stays there. Windows places
+    # it once more just after showing it: the window counts as found once its first frame shows.
+    moves_window = False
+
     def _find_window(self):
         self.window = super()._find_window()
         return self.window if self.window and showing(MENU)(self.screenshot()) else None
@@ -81,7 +83,8 @@ class WindowsExeTest(unittest.TestCase):
                 Game.click(g, 390, 410)  # "Sair"
                 self.assertEqual(g.wait_exit(10), EXIT_STATUS)
                 self.doCleanups()
-                prompt = re.sub(r"\x1b\[[\d;?]*[A-Za-z]", "", "".join(g.lines))  # without the terminal's controls
+                # Without the terminal's controls and spaces: Wine 8 moves the cursor over a space, Wine 10 writes it.
+                prompt = re.sub(r"\x1b\[[\d;?]*[A-Za-z]|\s", "", "".join(g.lines))
                 redirected = pathlib.Path(GAME, "bin/out.txt").read_bytes()
                 os.remove(os.path.join(GAME, "bin/out.txt"))  # not the installer's
                 self.assertEqual((redirected, re.findall("Noaudio|Pressed", prompt)), (kept, [other]))
