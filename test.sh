@@ -21,6 +21,8 @@ esac
 install_build_packages libgtest-dev xvfb xauth \
   python3 python3-xlib python3-pil python3-pefile libgl1-mesa-dri clang-tidy cppcheck \
   desktop-file-utils appstream dpkg-dev file git groff-base
+# The long runs' Wayland desktop: a headless sway and its Xwayland.
+[ $long -eq 0 ] || install_packages sway xwayland
 
 # Its own build folder, with every option it relies on: a build of play.sh's
 # or bench.sh's never changes what is tested here.

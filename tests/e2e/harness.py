@@ -62,26 +62,32 @@ def damage(path, how):  # remove, truncate (to a third) or randomize a file or f
             f.write(random.Random(1).randbytes(os.path.getsize(path)))
 
 
-class Game:
-    # The game (or command) in its own Xvfb. Unless given a cwd, it runs one level
-    # below a copy of Fonts/, Images/ and Sounds/ with these {path: how} damages.
-    moves_window = True
+def xvfb():  # a new Xvfb and its display name
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1280x24", "-nolisten", "tcp",
+                               "-noreset"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        return server, ":" + pipe.readline().strip()
 
-    def __init__(self, damages=None, env=None, command=None, cwd=None, start_timeout=20):
+
+class Game:
+    # The game (or command) in its own Xvfb, or in a running X server given as (process, display name), such as a
+    # compositor's Xwayland, whose window manager places the window. Unless given a cwd, it runs one level
+    # below a copy of Fonts/, Images/ and Sounds/ with these {path: how} damages.
+    moves_window = True  # where no window manager or Wine places it
+
+    def __init__(self, damages=None, env=None, command=None, cwd=None, start_timeout=20, server=None):
+        self.xvfb, self.display_name = server or xvfb()
         self.tree = None if cwd else tempfile.mkdtemp(prefix="sunken-assets-")
+        if self.tree:  # readable by all: the command may drop to another user
+            os.chmod(self.tree, 0o755)
         for folder in ("Fonts", "Images", "Sounds") if self.tree else ():
             shutil.copytree(asset(folder), os.path.join(self.tree, folder))
         for relative, how in (damages or {}).items():
             damage(os.path.join(self.tree, relative), how)
         self.lines, self.read_upto, self.stderr_bytes, self.stderr_head = [], 0, 0, b""
         self._lock = threading.Condition()
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1280x24", "-nolisten",
-                                      "tcp", "-noreset"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            self.display_name = ":" + pipe.readline().strip()
         number = self.display_name[1:]  # the socket and lock file it made, by inode: another server may reuse the name
         self.x_files = [(p, os.stat(p).st_ino) for p in (f"/tmp/.X11-unix/X{number}", f"/tmp/.X{number}-lock")
                         if os.path.exists(p)]
@@ -97,8 +103,9 @@ class Game:
         try:
             self.window = wait_for(self._find_window, start_timeout, "the game window")
             # Without a window manager the window lands anywhere: moved to the origin it fits the screen when
-            # resized. Wine 10 would map later clicks against where it put the window, so a WineGame leaves it.
-            if self.moves_window:
+            # resized. Wine 10 would map later clicks against where it put the window, and a compositor's window
+            # manager places it itself, so neither is moved.
+            if self.moves_window and not server:
                 self.window.configure(x=0, y=0)
                 self.d.sync()
                 wait_for(lambda: self.window.get_geometry().x == 0 == self.window.get_geometry().y, 5, "the move")
