@@ -64,8 +64,10 @@ def damage(path, how):  # remove, truncate (to a third) or randomize a file or f
 
 class Game:
     # The game (or command) in its own Xvfb. Unless given a cwd, it runs one level
-    # below a copy of Fonts/, Images/ and Sounds/ with these {path: how} damages.
-    def __init__(self, damages=None, env=None, command=None, cwd=None, start_timeout=20):
+    # below a copy of Fonts/, Images/ and Sounds/ with these {path: how} damages. patience scales every wait after
+    # the window shows (a game under qemu draws its first menu seconds later).
+    def __init__(self, damages=None, env=None, command=None, cwd=None, start_timeout=20, patience=1):
+        self.patience = patience
         self.tree = None if cwd else tempfile.mkdtemp(prefix="sunken-assets-")
         for folder in ("Fonts", "Images", "Sounds") if self.tree else ():
             shutil.copytree(asset(folder), os.path.join(self.tree, folder))
@@ -97,7 +99,7 @@ class Game:
             # Without a window manager the window lands anywhere: at the origin window pixels are screen pixels.
             self.window.configure(x=0, y=0)
             self.d.sync()
-            wait_for(lambda: self.window.get_geometry().x == 0 == self.window.get_geometry().y, 5, "the window to move")
+            wait_for(lambda: self.window.get_geometry().x == 0 == self.window.get_geometry().y, 5 * patience, "the window to move")
             self.move(400, 590)
         except BaseException:  # no test would close a Game it never got
             self.close()
@@ -127,7 +129,7 @@ class Game:
     # What the game says: the next unread lines are exactly these; no new line for a while.
     def expect(self, *expected, timeout=5.0):
         with self._lock:
-            self._lock.wait_for(lambda: len(self.lines) >= self.read_upto + len(expected), timeout)
+            self._lock.wait_for(lambda: len(self.lines) >= self.read_upto + len(expected), timeout * self.patience)
             got = self.lines[self.read_upto:self.read_upto + len(expected)]
             self.read_upto += len(got)
         if got != list(expected):
@@ -139,7 +141,7 @@ class Game:
             raise AssertionError(f"expected no output, got {self.lines[self.read_upto:]!r}")
 
     def wait_exit(self, timeout=5.0):
-        return self.process.wait(timeout)
+        return self.process.wait(timeout * self.patience)
 
     def cpu_seconds(self):  # user and system time of all its threads
         with open(f"/proc/{self.process.pid}/stat") as f:
@@ -226,7 +228,8 @@ class Game:
 
     def see(self, condition, what, timeout=5.0, box=None, interval=0.03):
         # The first screenshot (of box) for which condition holds.
-        return wait_for(lambda: (lambda shot: condition(shot) and shot)(self.screenshot(box=box)), timeout, what, interval)
+        return wait_for(lambda: (lambda shot: condition(shot) and shot)(self.screenshot(box=box)), timeout * self.patience,
+                        what, interval)
 
     def close(self):
         if self.process.poll() is None:
