@@ -78,6 +78,8 @@ started=$(date +%s)
 source scripts/packages.sh
 source scripts/debian-root.sh
 install_packages git xz-utils debootstrap
+# The arm64 files are played under qemu: stop now, not halfway, if this machine cannot.
+emulate_arm64
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
 dist=$root/dist
