@@ -2,7 +2,7 @@
 # checks each .deb: the launcher on the PATH started from /, the main menu,
 # "Jogar" (its three lines and the level selection) and 255 at the close button.
 #
-#   /usr/bin/python3 scripts/release-play.py ROOT [PATIENCE]   (PATIENCE scales its waits: 6 under qemu)
+#   /usr/bin/python3 scripts/release-play.py ROOT [PATIENCE]   (PATIENCE scales its waits: 20 under qemu)
 
 import os
 import sys

@@ -190,7 +190,7 @@ play_deb() {
   fresh_root "$release${3:+-$3}" "$dir"
   cp "$dist/$deb" "$dir/tmp/"
   root_install "$dir" "/tmp/$deb"
-  /usr/bin/python3 scripts/release-play.py "$dir" "$([ "$arch" = amd64 ] && echo 1 || echo 6)"
+  /usr/bin/python3 scripts/release-play.py "$dir" "$([ "$arch" = amd64 ] && echo 1 || echo 20)"
   drop_root "$dir"
 }
 step play-debian12 play_deb bookworm 12

@@ -13,7 +13,7 @@ TRIXIE = {"x86_64": "trixie", "aarch64": "trixie-arm64"}[MACHINE]
 class PortableTest(unittest.TestCase):
     def play(self, command, env=None):  # the menu, "Jogar", back, "Sair"; returns its memory map at the menu
         start = time.monotonic()
-        g = Game(command=command, cwd="/", env=env, start_timeout=60, patience=1 if MACHINE == platform.machine() else 6)
+        g = Game(command=command, cwd="/", env=env, start_timeout=60, patience=1 if MACHINE == platform.machine() else 20)
         self.addCleanup(g.close)
         shown = time.monotonic() - start
         maps = wait_menu(g) and pathlib.Path(f"/proc/{g.process.pid}/maps").read_text()
