@@ -1,9 +1,12 @@
 # Sourced by the release scripts: minimal Debian roots to build or play in.
 #
 #   debian_root RELEASE        prints the path of a pristine minimal root of
-#                              that release (bookworm, trixie), made once with
+#                              that release (bookworm, trixie; bookworm-arm64,
+#                              trixie-arm64 for arm64 ones), made once with
 #                              debootstrap and cached outside the tree in
 #                              ${XDG_CACHE_HOME:-~/.cache}/sunken-finds-roots
+#   emulate_arm64              lets this machine run arm64 programs (qemu-user
+#                              through binfmt_misc), or says what it lacks
 #   fresh_root RELEASE DIR     copies that root to DIR, to install into
 #   in_root DIR COMMAND...     runs COMMAND in DIR with /proc, /dev and
 #                              /tmp/.X11-unix bound in, in a mount namespace
@@ -13,9 +16,11 @@
 #   root_install DIR PKG...    installs packages into DIR with its own apt
 #                              (errors only), keeping the downloaded .debs in
 #                              the cache
-#   root_build_flags DIR       prints CXXFLAGS=... and LDFLAGS=..., one a line,
-#                              the hardened flags that DIR's Debian release
-#                              builds its own packages with (its dpkg-dev)
+#   root_build_flags DIR [ARCH]  prints CXXFLAGS=... and LDFLAGS=..., one a
+#                              line, the hardened flags that DIR's Debian
+#                              release builds its own packages with (its
+#                              dpkg-dev), for the architecture ARCH (arm64)
+#                              where DIR cross-builds for it
 #   built_with OUT FLAGS...    fails unless every flag of root_build_flags is
 #                              on every compile line of the CMake build OUT
 #                              and on the game's link line
@@ -34,19 +39,34 @@ debian_mirror() {
   echo "${url:-http://deb.debian.org/debian}"
 }
 
+# qemu-user-static registers itself with the F flag: the kernel opens the
+# emulator when it is registered, so it runs arm64 programs inside a chroot too.
+emulate_arm64() {
+  local entry=/proc/sys/fs/binfmt_misc/qemu-aarch64
+  install_packages qemu-user-static binfmt-support >&2 || return 1
+  [ -e /proc/sys/fs/binfmt_misc/register ] || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc ||
+    { echo "emulate_arm64: binfmt_misc is not mounted at /proc/sys/fs/binfmt_misc and cannot be here" >&2; return 1; }
+  grep -qx enabled "$entry" 2>/dev/null || update-binfmts --enable qemu-aarch64 >&2 ||
+    { echo "emulate_arm64: update-binfmts cannot enable qemu-aarch64 (binfmt_misc read-only?)" >&2; return 1; }
+  grep -qx enabled "$entry" && grep -q '^flags: .*F' "$entry" ||
+    { echo "emulate_arm64: qemu-aarch64 is not enabled with the F flag in binfmt_misc" >&2; return 1; }
+}
+
 debian_root() {
-  local release=$1 dir=$debian_roots_cache/$1
+  local name=$1 dir=$debian_roots_cache/$1 release=${1%-arm64} arch=()
+  # A foreign root: debootstrap's second stage runs its arm64 tools under qemu.
+  [ "$release" = "$name" ] || { emulate_arm64 && arch=(--arch=arm64); } || return 1
   mkdir -p "$debian_roots_cache"
   (
     flock 8
     [ -f "$dir/.complete" ] && exit 0
     command -v debootstrap >/dev/null || install_packages debootstrap
     rm -rf "$dir.tmp"
-    debootstrap --variant=minbase "$release" "$dir.tmp" "$(debian_mirror)" \
-      >"$debian_roots_cache/$release.log" 2>&1 ||
-      { tail -n 20 "$debian_roots_cache/$release.log" >&2; echo "debootstrap $release failed" >&2; exit 1; }
+    debootstrap "${arch[@]}" --variant=minbase "$release" "$dir.tmp" "$(debian_mirror)" \
+      >"$debian_roots_cache/$name.log" 2>&1 ||
+      { tail -n 20 "$debian_roots_cache/$name.log" >&2; echo "debootstrap $name failed" >&2; exit 1; }
     rm -rf "$dir" && mv "$dir.tmp" "$dir" && touch "$dir/.complete"
-  ) 8>"$debian_roots_cache/$release.lock" || return 1
+  ) 8>"$debian_roots_cache/$name.lock" || return 1
   echo "$dir"
 }
 
@@ -73,8 +93,11 @@ in_root() {
 }
 
 root_install() {
-  local dir=$1 debs status=0; shift
+  local dir=$1 debs arch status=0; shift
+  # The root's own architecture, as its dpkg was built for (a suffix for arm64).
+  arch=$(sed -n '/^Package: dpkg$/,/^$/s/^Architecture: //p' "$dir/var/lib/dpkg/status")
   debs=$debian_roots_cache/debs-$(. "$dir/etc/os-release" && echo "$VERSION_CODENAME")
+  [ "$arch" = amd64 ] || debs=$debs-$arch
   mkdir -p "$debs"
   cp "$debs"/*.deb "$dir/var/cache/apt/archives/" 2>/dev/null || true
   in_root "$dir" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
@@ -87,8 +110,12 @@ root_install() {
 # -ffile-prefix-map names the folder it runs in). CMake reads no CPPFLAGS
 # (-D_FORTIFY_SOURCE), so they go in front of CXXFLAGS.
 root_build_flags() {
+  local target=()
   mkdir -p "$1/build"
-  in_root "$1" env DEB_BUILD_MAINT_OPTIONS=hardening=+all sh -c 'cd /build &&
+  # A target's own flags differ (x86's -fcf-protection, which Arm's compiler
+  # refuses; Arm's -mbranch-protection): dpkg-architecture names the target.
+  [ -z "${2:-}" ] || target=(dpkg-architecture -a"$2" -c)
+  in_root "$1" env DEB_BUILD_MAINT_OPTIONS=hardening=+all "${target[@]}" sh -c 'cd /build &&
     echo "CXXFLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" &&
     echo "LDFLAGS=$(dpkg-buildflags --get LDFLAGS)"'
 }

@@ -24,6 +24,16 @@ BUILD_PACKAGES=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx1
 SFML_BUILD_PACKAGES=(git libfreetype-dev libvorbis-dev libflac-dev
   libxrandr-dev libxcursor-dev libudev-dev libgl-dev)
 
+# cross_build_packages ARCH: BUILD_PACKAGES for a cross build to the Debian
+# architecture ARCH (arm64), one a line, on a Debian that has added it (dpkg
+# --add-architecture): the machine's tools, ARCH's compiler and libraries.
+cross_build_packages() {
+  local p
+  for p in "${BUILD_PACKAGES[@]}"; do
+    case $p in build-essential) echo "crossbuild-essential-$1" ;; lib*) echo "$p:$1" ;; *) echo "$p" ;; esac
+  done
+}
+
 # install_build_packages [PACKAGE...]: BUILD_PACKAGES, with SFML_BUILD_PACKAGES
 # for libsfml-dev where the archive has no SFML 2, and the PACKAGEs.
 install_build_packages() {

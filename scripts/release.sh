@@ -5,16 +5,20 @@
 #   sunken-finds-V.tar.xz                  the source, from git
 #   sunken-finds_V_debian12_amd64.deb      built in a minimal Debian 12 root
 #   sunken-finds_V_debian13_amd64.deb      built in a minimal Debian 13 root
+#   sunken-finds_V_debian12_arm64.deb      cross-built in a Debian 12 root
+#   sunken-finds_V_debian13_arm64.deb      cross-built in a Debian 13 root
 #   sunken-finds-V-linux-x86_64.tar.xz     the portable Linux build, with
 #                                          its own libraries
+#   sunken-finds-V-linux-aarch64.tar.xz    the same for 64-bit Arm
 #   sunken-finds-V-windows-x64.zip         the Windows zip
 #   sunken-finds-V-windows-x64.exe         the Windows installer
 #   sunken-finds-V-release-notes.md        the version's CHANGELOG.md entry
 #   SHA256SUMS                             for sha256sum -c
 #
 # then checks them: the sums, each .deb installed with apt into a fresh root
-# of its release and played from /, the portable build played in a Debian 13
-# root and here, and the source tarball built outside the repository with
+# of its release and architecture and played from / (arm64 under qemu), each
+# portable build played in a Debian 13 root of its architecture (the x86-64
+# one here too), and the source tarball built outside the repository with
 # the README's cmake commands.
 #
 #   scripts/release.sh            everything (docs/releasing.md)
@@ -74,6 +78,8 @@ started=$(date +%s)
 source scripts/packages.sh
 source scripts/debian-root.sh
 install_packages git xz-utils debootstrap
+# The arm64 files are played under qemu: stop now, not halfway, if this machine cannot.
+emulate_arm64
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
 dist=$root/dist
@@ -112,33 +118,46 @@ step source source_tarball
 # from the source tarball, with that release's compiler, SFML and hardening
 # flags (CMake takes CXXFLAGS and LDFLAGS from the environment); its version
 # says the release too (1.0.0~deb12 before 1.0.0~deb13, both before 1.0.0).
+# An arm64 one is cross-built in the same kind of root, against the release's
+# :arm64 SFML, with the target's flags; dpkg-architecture tells CPack's
+# dpkg-shlibdeps which libraries and objdump to look at.
 deb() {
-  local release=$1 number=$2 dir=$work/root-$1
+  local release=$1 number=$2 arch=${3:-amd64} dir=$work/root-$1-${3:-amd64} packages target=() cross=() foreign=${3:-}
   fresh_root "$release" "$dir"
-  root_install "$dir" "${BUILD_PACKAGES[@]}" dpkg-dev file xz-utils
+  packages=("${BUILD_PACKAGES[@]}")
+  if [ "$arch" != amd64 ]; then
+    in_root "$dir" dpkg --add-architecture "$arch"
+    mapfile -t packages < <(cross_build_packages "$arch")
+    target=(dpkg-architecture -a"$arch" -c)
+    cross=(-DCMAKE_TOOLCHAIN_FILE="/build/$name/cmake/aarch64-linux-gnu.cmake")
+  fi
+  root_install "$dir" "${packages[@]}" dpkg-dev file xz-utils
   mkdir -p "$dir/build" && cp "$dist/$name.tar.xz" "$dir/build/"
   local flags
-  flags=$(root_build_flags "$dir") && mapfile -t flags <<<"$flags"
+  flags=$(root_build_flags "$dir" "$foreign") && mapfile -t flags <<<"$flags"
   echo "hardened: ${flags[*]}"
-  in_root "$dir" env "${flags[@]}" SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" bash -euc '
+  in_root "$dir" env "${flags[@]}" SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" "${target[@]}" bash -euc '
     cd /build && tar -xJf "$0.tar.xz"
     cmake -S "$0" -B out -DCMAKE_BUILD_TYPE=Release -DCPACK_STRIP_FILES=ON \
-      -DCPACK_DEBIAN_PACKAGE_VERSION="$1"
+      -DCPACK_DEBIAN_PACKAGE_VERSION="$1" "${@:2}"
     cmake --build out -j2
-    cd out && cpack -G DEB' "$name" "$version~deb$number"
+    cd out && cpack -G DEB' "$name" "$version~deb$number" "${cross[@]}"
   built_with "$dir/build/out" "${flags[@]}"
-  cp "$dir"/build/out/sunken-finds_*.deb "$dist/sunken-finds_${version}_debian${number}_amd64.deb"
+  cp "$dir"/build/out/sunken-finds_*_"$arch".deb "$dist/sunken-finds_${version}_debian${number}_$arch.deb"
   drop_root "$dir"
 }
 step debian12 deb bookworm 12
 step debian13 deb trixie 13
+step debian12-arm64 deb bookworm 12 arm64
+step debian13-arm64 deb trixie 13 arm64
 
-# The portable Linux build, with the libraries it carries.
+# The portable Linux builds, with the libraries they carry.
 portable() {
-  packaging/linux/portable.sh "$work/portable"
-  cp "$work/portable/$name-linux-x86_64.tar.xz" "$dist/"
+  packaging/linux/portable.sh "$work/portable" "$1"
+  cp "$work/portable/$name-linux-$1.tar.xz" "$dist/"
 }
-step portable portable
+step portable portable x86_64
+step portable-aarch64 portable aarch64
 
 # Windows: built from the source tarball unpacked in the work folder, so the
 # cached libraries are the one thing it shares with other checkouts.
@@ -161,60 +180,70 @@ echo "release.sh: wrote $dist in $(($(date +%s) - started)) s:"
 
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS)
 
-# Each .deb with apt in a fresh root of its release; its launcher started from
-# / shows the main menu, opens "Jogar" and ends with 255 at the close button.
+# Each .deb with apt in a fresh root of its release and architecture (arm64
+# under qemu); its launcher started from / shows the main menu, opens "Jogar"
+# and ends with 255 at the close button.
 install_packages xvfb xauth python3 python3-xlib python3-pil
 play_deb() {
-  local release=$1 number=$2 dir=$work/play-$1
-  fresh_root "$release" "$dir"
-  cp "$dist/sunken-finds_${version}_debian${number}_amd64.deb" "$dir/tmp/"
-  root_install "$dir" "/tmp/sunken-finds_${version}_debian${number}_amd64.deb"
-  /usr/bin/python3 scripts/release-play.py "$dir"
+  local release=$1 number=$2 arch=${3:-amd64} dir=$work/play-$1-${3:-amd64} deb
+  deb=sunken-finds_${version}_debian${number}_$arch.deb
+  fresh_root "$release${3:+-$3}" "$dir"
+  cp "$dist/$deb" "$dir/tmp/"
+  root_install "$dir" "/tmp/$deb"
+  /usr/bin/python3 scripts/release-play.py "$dir" "$([ "$arch" = amd64 ] && echo 1 || echo 20)"
   drop_root "$dir"
 }
 step play-debian12 play_deb bookworm 12
 step play-debian13 play_deb trixie 13
+step play-debian12-arm64 play_deb bookworm 12 arm64
+step play-debian13-arm64 play_deb trixie 13 arm64
 
-# Debian's own checks of each .deb, by the tools of its release in a fresh
-# root of it (build-release/logs/debian-checks-N.log has their reports):
+# Debian's own checks of a release's .debs, amd64 and arm64, by the tools of
+# that release in one fresh root of it (build-release/logs/debian-checks-N.log
+# has their reports):
 # - lintian: no error and no warning (the package carries its overrides);
 # - hardening-check on every ELF file the .deb holds, and on Debian 12 the
 #   portable build's game: PIE, stack protector, read-only relocations and
 #   immediate binding. Its fortify and control-flow lines are guesses from
 #   the code (no for Debian's own apt too): built_with saw those flags on the
-#   compile lines;
+#   compile lines (the target's, for arm64);
 # - appstreamcli validate-tree of the unpacked .deb: no error and no warning
 #   but the homepage the game does not have yet;
-# - piuparts installs the .deb with its dependencies into a copy of the
+# - piuparts installs the amd64 .deb with its dependencies into a copy of the
 #   minimal root, removes and purges it, and finds nothing left (about 20 s).
+#   Not the arm64 one: everything it does would run under qemu, minutes more.
 debian_checks() {
-  local release=$1 number=$2 dir=$work/checks-$1 deb=sunken-finds_${version}_debian$2_amd64.deb
+  local release=$1 number=$2 dir=$work/checks-$1 deb=sunken-finds_${version}_debian$2
   fresh_root "$release" "$dir"
   root_install "$dir" lintian devscripts binutils file appstream piuparts debootstrap
-  cp "$dist/$deb" "$dir/tmp/"
-  mkdir "$dir/tmp/ours"
-  # The portable build's game (built on Debian 12); the libraries it carries are Debian's.
-  [ "$number" != 12 ] || tar -xJf "$dist/$name-linux-x86_64.tar.xz" -C "$dir/tmp/ours" --wildcards '*/bin/*'
+  cp "$dist/${deb}_amd64.deb" "$dist/${deb}_arm64.deb" "$dir/tmp/"
+  # The portable builds' games (built on Debian 12); the libraries they carry are Debian's.
+  mkdir -p "$dir/tmp/amd64" "$dir/tmp/arm64"
+  [ "$number" != 12 ] || tar -xJf "$dist/$name-linux-x86_64.tar.xz" -C "$dir/tmp/amd64" --wildcards '*/bin/*'
+  [ "$number" != 12 ] || tar -xJf "$dist/$name-linux-aarch64.tar.xz" -C "$dir/tmp/arm64" --wildcards '*/bin/*'
   cp -a "$(debian_root "$release")" "$dir/tmp/base" && cp /etc/resolv.conf "$dir/tmp/base/etc/"
   in_root "$dir" bash -euc 'cd /tmp
-    echo "-- lintian $(dpkg-query -W -f "\${Version}" lintian) (no output: clean)"
-    chmod 644 "$0"
-    setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp lintian --fail-on error,warning "$0"
-    echo "-- hardening-check"
-    dpkg-deb -x "$0" ours/deb
-    find ours -type f -exec sh -c "file -b \"\$1\" | grep -q ^ELF" sh {} \; -print | sort >elf-files
-    [ -s elf-files ] || { echo "no ELF file in $0"; exit 1; }
-    guesses="--nofortify --nocfprotection"  # and Debian 13 guesses branch protection
-    ! hardening-check --help | grep -q -- --nobranchprotection || guesses="$guesses --nobranchprotection"
-    xargs -a elf-files hardening-check $guesses
-    echo "-- appstreamcli $(dpkg-query -W -f "\${Version}" appstream) validate-tree"
-    status=0 && appstreamcli validate-tree --no-net ours/deb >appstream 2>&1 || status=$?
-    cat appstream && echo "exit status $status"
-    ! grep -E "^ *[EW]: " appstream | grep -v ": url-homepage-missing\$" || { echo "appstream: a new error or warning"; exit 1; }
-    grep -q "^io.github.sunkenfinds.SunkenFinds.metainfo.xml$" appstream || { echo "not validated: our metainfo file"; exit 1; }
-    echo "-- piuparts $(dpkg-query -W -f "\${Version}" piuparts)"
+    for arch in amd64 arm64; do
+      deb=${0}_$arch.deb
+      echo "-- lintian $(dpkg-query -W -f "\${Version}" lintian) $deb (no output: clean)"
+      chmod 644 "$deb"
+      setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp lintian --fail-on error,warning "$deb"
+      echo "-- hardening-check $deb"
+      dpkg-deb -x "$deb" $arch/deb
+      find $arch -type f -exec sh -c "file -b \"\$1\" | grep -q ^ELF" sh {} \; -print | sort >elf-files
+      [ -s elf-files ] || { echo "no ELF file in $deb"; exit 1; }
+      guesses="--nofortify --nocfprotection"  # and Debian 13 guesses branch protection
+      ! hardening-check --help | grep -q -- --nobranchprotection || guesses="$guesses --nobranchprotection"
+      xargs -a elf-files hardening-check $guesses
+      echo "-- appstreamcli $(dpkg-query -W -f "\${Version}" appstream) validate-tree $deb"
+      status=0 && appstreamcli validate-tree --no-net $arch/deb >appstream 2>&1 || status=$?
+      cat appstream && echo "exit status $status"
+      ! grep -E "^ *[EW]: " appstream | grep -v ": url-homepage-missing\$" || { echo "appstream: a new error or warning"; exit 1; }
+      grep -q "^io.github.sunkenfinds.SunkenFinds.metainfo.xml$" appstream || { echo "not validated: our metainfo file"; exit 1; }
+    done
+    echo "-- piuparts $(dpkg-query -W -f "\${Version}" piuparts) ${0}_amd64.deb"
     start=$(date +%s)
-    piuparts --no-upgrade-test -e /tmp/base -d "$1" -m "$2" "$0" >piuparts.log 2>&1 ||
+    piuparts --no-upgrade-test -e /tmp/base -d "$1" -m "$2" "${0}_amd64.deb" >piuparts.log 2>&1 ||
       { tail -n 30 piuparts.log; exit 1; }
     echo "$(tail -n 2 piuparts.log | head -n 1) in $(($(date +%s) - start)) s"' "$deb" "$release" "$(debian_mirror)"
   drop_root "$dir"
@@ -222,13 +251,15 @@ debian_checks() {
 step debian-checks-12 debian_checks bookworm 12
 step debian-checks-13 debian_checks trixie 13
 
-# The portable build as the suite's long tier plays it: in a Debian 13 root
-# with only GL, X11, udev and ALSA, and here with the system's SFML hidden.
+# Each portable build as the suite's long tier plays it: in a Debian 13 root
+# of its architecture with only GL, X11, udev and ALSA, and the x86-64 one
+# here with the system's SFML hidden.
 play_portable() {
-  cd tests/e2e && SUNKEN_PORTABLE_TARBALL=$dist/$name-linux-x86_64.tar.xz PYTHONDONTWRITEBYTECODE=1 \
+  cd tests/e2e && SUNKEN_PORTABLE_TARBALL=$dist/$name-linux-$1.tar.xz PYTHONDONTWRITEBYTECODE=1 \
     /usr/bin/python3 -m unittest -v test_portable
 }
-step play-portable play_portable
+step play-portable play_portable x86_64
+step play-portable-aarch64 play_portable aarch64
 
 # The source tarball unpacked outside the repository builds with the README's
 # plain cmake commands.

@@ -74,11 +74,13 @@ def xvfb():  # a new Xvfb and its display name
 class Game:
     # The game (or command) in its own Xvfb, or in a running X server given as (process, display name), such as a
     # compositor's Xwayland, whose window manager places the window. Unless given a cwd, it runs one level
-    # below a copy of Fonts/, Images/ and Sounds/ with these {path: how} damages.
+    # below a copy of Fonts/, Images/ and Sounds/ with these {path: how} damages. patience scales every wait after
+    # the window shows (a game under qemu draws its first menu seconds later).
     moves_window = True  # where no window manager or Wine places it
 
-    def __init__(self, damages=None, env=None, command=None, cwd=None, start_timeout=20, server=None):
+    def __init__(self, damages=None, env=None, command=None, cwd=None, start_timeout=20, server=None, patience=1):
         self.xvfb, self.display_name = server or xvfb()
+        self.patience = patience
         self.tree = None if cwd else tempfile.mkdtemp(prefix="sunken-assets-")
         if self.tree:  # readable by all: the command may drop to another user
             os.chmod(self.tree, 0o755)
@@ -108,7 +110,7 @@ class Game:
             if self.moves_window and not server:
                 self.window.configure(x=0, y=0)
                 self.d.sync()
-                wait_for(lambda: self.window.get_geometry().x == 0 == self.window.get_geometry().y, 5, "the move")
+                wait_for(lambda: self.window.get_geometry().x == 0 == self.window.get_geometry().y, 5 * patience, "the move")
             self.move(400, 590)
         except BaseException:  # no test would close a Game it never got
             self.close()
@@ -138,7 +140,7 @@ class Game:
     # What the game says: the next unread lines are exactly these; no new line for a while.
     def expect(self, *expected, timeout=5.0):
         with self._lock:
-            self._lock.wait_for(lambda: len(self.lines) >= self.read_upto + len(expected), timeout)
+            self._lock.wait_for(lambda: len(self.lines) >= self.read_upto + len(expected), timeout * self.patience)
             got = self.lines[self.read_upto:self.read_upto + len(expected)]
             self.read_upto += len(got)
         if got != list(expected):
@@ -150,7 +152,7 @@ class Game:
             raise AssertionError(f"expected no output, got {self.lines[self.read_upto:]!r}")
 
     def wait_exit(self, timeout=5.0):
-        return self.process.wait(timeout)
+        return self.process.wait(timeout * self.patience)
 
     def cpu_seconds(self):  # user and system time of all its threads
         with open(f"/proc/{self.process.pid}/stat") as f:
@@ -239,7 +241,8 @@ class Game:
 
     def see(self, condition, what, timeout=5.0, box=None, interval=0.03):
         # The first screenshot (of box) for which condition holds.
-        return wait_for(lambda: (lambda shot: condition(shot) and shot)(self.screenshot(box=box)), timeout, what, interval)
+        return wait_for(lambda: (lambda shot: condition(shot) and shot)(self.screenshot(box=box)), timeout * self.patience,
+                        what, interval)
 
     def close(self):
         if self.process.poll() is None:
