@@ -60,7 +60,7 @@ debian_root() {
   (
     flock 8
     [ -f "$dir/.complete" ] && exit 0
-    command -v debootstrap >/dev/null || install_packages debootstrap
+    command -v debootstrap >/dev/null || install_packages debootstrap >&2  # stdout is the root's path
     rm -rf "$dir.tmp"
     debootstrap "${arch[@]}" --variant=minbase "$release" "$dir.tmp" "$(debian_mirror)" \
       >"$debian_roots_cache/$name.log" 2>&1 ||
