@@ -14,9 +14,10 @@ ZIP = os.environ.get("SUNKEN_WINDOWS_ZIP", "../../build-windows/sunken-finds-1.0
 ROOT = tempfile.TemporaryDirectory(prefix="sunken-windows-")  # removed at exit
 GAME = os.path.join(ROOT.name, "sunken-finds")
 # A prefix of its own, without Mono's and Gecko's installers, Wine's messages or its menu entries, and a
-# home of its own, where the prefix's desktop leads.
+# home of its own, where the prefix's desktop leads. Wine's server folder and PulseAudio's go into TMPDIR,
+# which is removed with the rest.
 WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=",
-            HOME=ROOT.name)
+            HOME=ROOT.name, TMPDIR=ROOT.name)
 APPDATA = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "AppData")
 FOLDER, LINK = APPDATA + "/Local/Programs/Sunken Finds", APPDATA + "/Roaming/Microsoft/Windows/Start Menu/Programs/Sunken Finds.lnk"
 DESKTOP = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "Desktop/Sunken Finds.lnk")
@@ -36,9 +37,19 @@ def registry():  # the (name, value) pairs of the uninstall entries for this use
     return re.findall(r"^ +(\w+) +REG_\w+ +(.*?)\r?$", out, re.M)
 
 
+def wine_and_pulse_folders(): return {n for n in os.listdir(tempfile.gettempdir()) if re.match(r"\.?(wine|pulse)-", n)}
+
+
 def setUpModule():
+    global FOLDERS_BEFORE
+    FOLDERS_BEFORE = wine_and_pulse_folders()
     zipfile.ZipFile(ZIP).extractall(ROOT.name)
     wine("wineboot -i && wineserver -w")  # the prefix is written once its server ends
+
+
+def tearDownModule():  # the system as it was found
+    wine("wineserver -k")
+    assert wine_and_pulse_folders() <= FOLDERS_BEFORE, wine_and_pulse_folders() - FOLDERS_BEFORE
 
 
 def showing(relative):  # whether a screenshot is mostly this picture of the unpacked zip
