@@ -3,7 +3,7 @@
 # lines, level 1 won, and both ways out; from a prompt, each stream where it was
 # redirected. The installer of the same files: for this user alone, its
 # shortcuts, over itself and over the running game, removed.
-import getpass, os, pathlib, re, subprocess, tempfile, time, unittest.mock, zipfile  # noqa: E401
+import getpass, os, pathlib, re, shutil, subprocess, tempfile, time, unittest.mock, zipfile  # noqa: E401
 
 import pefile
 from PIL import Image, ImageChops
@@ -14,10 +14,10 @@ ZIP = os.environ.get("SUNKEN_WINDOWS_ZIP", "../../build-windows/sunken-finds-1.0
 ROOT = tempfile.TemporaryDirectory(prefix="sunken-windows-")  # removed at exit
 GAME = os.path.join(ROOT.name, "sunken-finds")
 # A prefix of its own, without Mono's and Gecko's installers, Wine's messages or its menu entries, and a
-# home of its own, where the prefix's desktop leads. Wine's server folder and PulseAudio's go into TMPDIR,
-# which is removed with the rest.
+# home of its own, where the prefix's desktop leads, and PulseAudio's runtime folder there too (not a new
+# one in /tmp). Not TMPDIR: Debian 13's Wine 10 aborts at start where it is set ("free(): invalid pointer").
 WINE = dict(WINEPREFIX=os.path.join(ROOT.name, "wine"), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=",
-            HOME=ROOT.name, TMPDIR=ROOT.name)
+            HOME=ROOT.name, PULSE_RUNTIME_PATH=os.path.join(ROOT.name, "pulse"))
 APPDATA = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "AppData")
 FOLDER, LINK = APPDATA + "/Local/Programs/Sunken Finds", APPDATA + "/Roaming/Microsoft/Windows/Start Menu/Programs/Sunken Finds.lnk"
 DESKTOP = os.path.join(WINE["WINEPREFIX"], "drive_c/users", getpass.getuser(), "Desktop/Sunken Finds.lnk")
@@ -48,7 +48,11 @@ def setUpModule():
 
 
 def tearDownModule():  # the system as it was found
-    wine("wineserver -k")
+    wine("wineserver -k; wineserver -w")
+    # Debian's Wine makes its server a folder of a random name in /tmp, and names it in the prefix.
+    server = pathlib.Path(WINE["WINEPREFIX"], "wineserver")
+    if server.exists() and re.fullmatch(r"wine-\w+", name := server.read_text().strip()):
+        shutil.rmtree(os.path.join(tempfile.gettempdir(), name))
     assert wine_and_pulse_folders() <= FOLDERS_BEFORE, wine_and_pulse_folders() - FOLDERS_BEFORE
 
 
